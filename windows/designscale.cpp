@@ -1,0 +1,47 @@
+#include "designscale.h"
+
+// Library
+#include <cmath>
+
+QRectF DesignScale::toPixels(const QRectF& twips) const
+{
+    const double k = pixelsPerTwip();
+    return {twips.left() * k, twips.top() * k, twips.width() * k, twips.height() * k};
+}
+
+QRect DesignScale::toPixelRect(const QRectF& twips) const
+{
+    const double k = pixelsPerTwip();
+    const int left = int(std::lround(twips.left() * k));
+    const int top = int(std::lround(twips.top() * k));
+    const int right = int(std::lround((twips.left() + twips.width()) * k));
+    const int bottom = int(std::lround((twips.top() + twips.height()) * k));
+    return {left, top, right - left, bottom - top};
+}
+
+void DesignLayout::place(QWidget* widget, const QRect& twips, double pointSize, bool bold)
+{
+    items_.push_back({widget, twips, pointSize, bold});
+}
+
+void DesignLayout::apply(const DesignScale& scale) const
+{
+    for (const Item& item : items_) {
+        item.widget->setGeometry(scale.toPixelRect(item.twips));
+        if (item.pointSize > 0)
+            item.widget->setFont(sansFont(item.pointSize, item.bold, scale));
+    }
+}
+
+QFont DesignLayout::sansFont(double pointSize, bool bold, const DesignScale& scale)
+{
+    QFont font;
+    // The face itself where it exists, else the nearest in width and look, else any sans.
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    // Points at the design's 96 dpi, in logical pixels so the zoom alone decides the size.
+    font.setPixelSize(std::max(1, int(std::lround(pointSize * 96.0 / 72.0 * scale.zoom()))));
+    font.setBold(bold);
+    return font;
+}

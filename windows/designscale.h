@@ -1,0 +1,55 @@
+#pragma once
+
+// Qt
+#include <QFont>
+#include <QPointF>
+#include <QRect>
+#include <QRectF>
+#include <QWidget>
+
+// Library
+#include <vector>
+
+// Maps the windows' design units, twips, onto logical pixels: 15 twips to a pixel at zoom 1.
+class DesignScale
+{
+public:
+    explicit DesignScale(double zoom = 1.0) : zoom_(zoom) {}
+
+    double zoom() const { return zoom_; }
+    double pixelsPerTwip() const { return zoom_ / kTwipsPerPixel; }
+
+    QPointF toPixels(QPointF twips) const { return twips * pixelsPerTwip(); }
+    QRectF toPixels(const QRectF& twips) const;
+    // Edges are rounded one by one, so controls that touch in twips touch on the screen.
+    QRect toPixelRect(const QRectF& twips) const;
+    QPointF toTwips(QPointF pixels) const { return pixels / pixelsPerTwip(); }
+
+    static constexpr double kTwipsPerPixel = 15.0;
+
+private:
+    double zoom_;
+};
+
+// The controls of a window as the design places them, in twips, with their fonts in points;
+// apply() lays them out at a scale.
+class DesignLayout
+{
+public:
+    // pointSize 0 keeps the widget's font size as it is.
+    void place(QWidget* widget, const QRect& twips, double pointSize = 0, bool bold = false);
+    void apply(const DesignScale& scale) const;
+
+    // The design's fonts: MS Sans Serif maps to the platform's sans face.
+    static QFont sansFont(double pointSize, bool bold, const DesignScale& scale);
+
+private:
+    struct Item
+    {
+        QWidget* widget;
+        QRect twips;
+        double pointSize;
+        bool bold;
+    };
+    std::vector<Item> items_;
+};

@@ -1,0 +1,194 @@
+#include "game.h"
+
+// Local
+#include "module1.h"
+#include "problem.h"
+#include "tileset.h"
+#include "tileview.h"
+
+// Qt
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTime>
+
+// Library
+#include <chrono>
+
+namespace {
+
+constexpr int kCelebrationStepMs = 50;
+
+float systemTimeOfDay()
+{
+    return float(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
+}
+
+QPushButton* yellowButton(const QString& name, const QString& caption, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button, QColor(255, 255, 0));
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    button->setPalette(palette);
+    button->setAutoFillBackground(true);
+    return button;
+}
+
+QLineEdit* textBox(const QString& name, const QString& text, QWidget* parent)
+{
+    auto* box = new QLineEdit(text, parent);
+    box->setObjectName(name);
+    return box;
+}
+
+} // namespace
+
+Game::Game(Module1& module, QWidget* parent)
+    : QWidget(parent), module_(module), timeOfDay_(systemTimeOfDay)
+{
+    setObjectName(QStringLiteral("Game"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Form1"));
+    QPalette navy = palette();
+    navy.setColor(QPalette::Window, QColor(0, 0, 128));
+    setPalette(navy);
+    setAutoFillBackground(true);
+
+    Image1 = new TileView(board_, this);
+    Command1 = yellowButton(QStringLiteral("Command1"), QStringLiteral("START"), this);
+    Command2 = yellowButton(QStringLiteral("Command2"), QStringLiteral("HELP"), this);
+    Command3 = yellowButton(QStringLiteral("Command3"), QStringLiteral("HINT"), this);
+    Text1 = textBox(QStringLiteral("Text1"), QStringLiteral("Text1"), this);
+    Text2 = textBox(QStringLiteral("Text2"), QStringLiteral("Text2"), this);
+    // The board lies under the controls, which sit in its gaps.
+    Image1->lower();
+
+    constexpr double kDefaultPoints = 8.25;
+    layout_.place(Command1, {2220, 120, 675, 375}, kDefaultPoints);
+    layout_.place(Command2, {6180, 120, 555, 375}, kDefaultPoints);
+    layout_.place(Command3, {6960, 120, 555, 375}, kDefaultPoints);
+    layout_.place(Text1, {1680, 6300, 1755, 315}, kDefaultPoints);
+    layout_.place(Text2, {6480, 6360, 795, 255}, kDefaultPoints);
+    layout_.apply(scale_);
+    Image1->setScale(scale_);
+
+    setTabOrder(Command1, Text1);
+    setTabOrder(Text1, Text2);
+    setTabOrder(Text2, Command2);
+    setTabOrder(Command2, Command3);
+
+    const QRect client = scale_.toPixelRect(QRectF(0, 0, 6480, 4785));
+    resize(client.size());
+    Image1->setGeometry(rect());
+
+    connect(Command1, &QPushButton::clicked, this, &Game::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Game::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Game::Command3_Click);
+    connect(Image1, &TileView::tileClicked, this, &Game::Image1_Click);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &Game::Timer1_Timer);
+
+    celebration_.setInterval(kCelebrationStepMs);
+    // A coarse timer may fire up to 5 % early; a step must last at least 50 ms.
+    celebration_.setTimerType(Qt::PreciseTimer);
+    connect(&celebration_, &QTimer::timeout, this, &Game::Celebrate);
+
+    Form_Load();
+}
+
+Game::~Game() = default;
+
+void Game::Form_Load()
+{
+    board_.Form_Load();
+    Timer1->start();
+}
+
+void Game::Form_Unload()
+{
+    board_.Form_Unload();
+    celebration_.stop();
+}
+
+void Game::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void Game::present(const board::Outcome& outcome)
+{
+    if (outcome.status)
+        Text1->setText(*outcome.status);
+    Image1->showMoves(outcome);
+    if (outcome.celebrationStarts) {
+        Celebrate();
+        celebration_.start();
+    }
+}
+
+void Game::Command1_Click()
+{
+    if (board_.Started() == 1) {
+        close();
+        return;
+    }
+    // Every picture is read before a tile is placed, so a broken set deals nothing.
+    QString error;
+    const std::optional<TileView::Faces> faces = TileSet::load(module_.CardSet, &error);
+    if (!faces) {
+        showProblem(this, QStringLiteral("The tiles cannot be dealt: a picture of the tile set "
+                                         "\"%1\" cannot be read.")
+                              .arg(module_.CardSet),
+                    error);
+        return;
+    }
+    random_.seed(fixedSeed_.value_or(
+        std::uint32_t(std::chrono::high_resolution_clock::now().time_since_epoch().count())));
+    const board::Outcome outcome = board_.Deal(random_, module_.CardSet, timeOfDay_());
+    Image1->setFaces(*faces);
+    Command1->setText(QStringLiteral("NEW"));
+    present(outcome);
+}
+
+void Game::Command2_Click()
+{
+    // The help window arrives with the tile-set legend.
+}
+
+void Game::Command3_Click()
+{
+    present(board_.Hint());
+}
+
+void Game::Image1_Click(int Index)
+{
+    present(board_.ClickTile(Index));
+}
+
+void Game::Timer1_Timer()
+{
+    Text2->setText(board_.ClockText(timeOfDay_()));
+}
+
+void Game::Celebrate()
+{
+    const QSizeF area = QSizeF(Image1->size()) / scale_.pixelsPerTwip();
+    const std::optional<board::Circle> circle =
+        board_.CelebrationStep(random_, float(area.width()), float(area.height()));
+    if (!circle) {
+        celebration_.stop();
+        return;
+    }
+    Image1->drawCircle(*circle);
+}
+
+void Game::resizeEvent(QResizeEvent*)
+{
+    Image1->setGeometry(rect());
+}

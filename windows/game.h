@@ -1,0 +1,76 @@
+#pragma once
+
+// Local
+#include "board.h"
+#include "designscale.h"
+
+// Qt
+#include <QTimer>
+#include <QWidget>
+
+// Library
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+class QLineEdit;
+class QPushButton;
+class TileView;
+struct Module1;
+
+// The game window "Form1": the board, START/NEW, HELP, HINT, the status box Text1 and the clock
+// Text2. One window is one game: the board lives exactly as long as the window is loaded, and
+// closing it (or NEW) ends the game. Every handler is a few lines that ask the board and show
+// what it says changed.
+class Game : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Game(Module1& module, QWidget* parent = nullptr);
+    ~Game() override;
+
+    const board::Board& board() const { return board_; }
+    TileView* tileView() const { return Image1; }
+    bool celebrating() const { return celebration_.isActive(); }
+
+    // Test hooks: the seed of every later deal (otherwise taken from the clock), and the time of
+    // day in seconds since midnight (otherwise the system's).
+    void setRandomSeed(std::uint32_t seed) { fixedSeed_ = seed; }
+    void setTimeOfDay(std::function<float()> timeOfDay) { timeOfDay_ = std::move(timeOfDay); }
+
+    void Command1_Click(); // START, then NEW
+    void Command2_Click(); // HELP
+    void Command3_Click(); // HINT
+    void Image1_Click(int Index);
+    void Timer1_Timer();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void Form_Unload();
+    // One step of the victory show; the show's timer repeats it until the board says it is over.
+    void Celebrate();
+    void present(const board::Outcome& outcome);
+    void resizeEvent(QResizeEvent* event) override;
+
+    Module1& module_;
+    board::Board board_;
+    board::Random random_;
+    std::optional<std::uint32_t> fixedSeed_;
+    std::function<float()> timeOfDay_;
+
+    QPushButton* Command1;
+    QPushButton* Command2;
+    QPushButton* Command3;
+    QLineEdit* Text1;
+    QLineEdit* Text2;
+    QTimer* Timer1;
+    TileView* Image1;
+    QTimer celebration_;
+
+    DesignLayout layout_;
+    DesignScale scale_;
+};

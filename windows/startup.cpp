@@ -1,0 +1,134 @@
+#include "startup.h"
+
+// Local
+#include "game.h"
+#include "module1.h"
+
+// Qt
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+const QColor kNavy(0, 0, 128);
+
+// The platform's own colours for a control, whatever the window's background.
+QPalette systemColours()
+{
+    QPalette palette = QApplication::palette();
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText, QPalette::Base,
+                                     QPalette::Text, QPalette::Button, QPalette::ButtonText,
+                                     QPalette::Light, QPalette::Mid, QPalette::Dark})
+        palette.setColor(role, palette.color(role));
+    return palette;
+}
+
+// The credits: a contact line and a motto, spaced out with blanks across the label.
+const char* const kCredits = "  E-mail: fishpairs@example.org\n"
+                             "     Рыбак рыбака видит издалека";
+
+} // namespace
+
+startup::startup(Module1& module, QWidget* parent) : QWidget(parent), module_(module)
+{
+    setObjectName(QStringLiteral("startup"));
+    setWindowTitle(QStringLiteral("Option"));
+    // A fixed border with a close button only.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    QPalette navy = palette();
+    navy.setColor(QPalette::Window, kNavy);
+    setPalette(navy);
+    setAutoFillBackground(true);
+
+    Picture1 = new QLabel(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Picture1->setLineWidth(2);
+    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Picture1->setPixmap(QPixmap(QStringLiteral(":/startup.bmp")));
+    Picture1->setFocusPolicy(Qt::StrongFocus);
+    Picture1->setPalette(systemColours());
+
+    Label2 = new QLabel(QString::fromUtf8(kCredits), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    QPalette red = Label2->palette();
+    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    red.setColor(QPalette::Window, kNavy);
+    Label2->setPalette(red);
+    Label2->setAutoFillBackground(true);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    Label1 = new QLabel(QStringLiteral("SELECT CARDSET"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    // A label's own colours: black on the system's face colour, not the window's navy.
+    Label1->setPalette(systemColours());
+    Label1->setAutoFillBackground(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    Text1 = new QLineEdit(QStringLiteral("1"), this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setPalette(systemColours());
+
+    Command2 = new QPushButton(QStringLiteral("INFO"), this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Command2->setPalette(systemColours());
+    Command2->setAutoDefault(true);
+
+    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setPalette(systemColours());
+    Command1->setDefault(true);
+
+    const DesignScale scale;
+    layout_.place(Picture1, {60, 60, 4575, 2715});
+    layout_.place(Label2, {60, 2940, 4575, 675}, 12, true);
+    layout_.place(Label1, {60, 3720, 2295, 315}, 9.75, true);
+    layout_.place(Text1, {2340, 3720, 495, 315}, 8.25);
+    layout_.place(Command2, {3120, 3720, 615, 315}, 8.25, true);
+    layout_.place(Command1, {4020, 3720, 615, 315}, 8.25, true);
+    layout_.apply(scale);
+    setFixedSize(scale.toPixelRect(QRectF(0, 0, 4725, 4335)).size());
+
+    setTabOrder(Command1, Text1);
+    setTabOrder(Text1, Picture1);
+    setTabOrder(Picture1, Command2);
+    Command1->setFocus();
+
+    connect(Command1, &QPushButton::clicked, this, &startup::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &startup::Command2_Click);
+}
+
+void startup::keyPressEvent(QKeyEvent* event)
+{
+    // Enter presses OK wherever the focus is, unless a button has it (that button takes it). The
+    // text box passes Enter on to us after its returnPressed, so it needs no handler of its own.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        Command1->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void startup::Command1_Click()
+{
+    module_.CardSet = Text1->text();
+    if (!module_.game) {
+        module_.game = new Game(module_);
+        module_.game->showMaximized();
+        return;
+    }
+    Game* game = module_.game;
+    game->setWindowState(game->windowState() & ~Qt::WindowMinimized);
+    game->show();
+    game->raise();
+    game->activateWindow();
+}
+
+void startup::Command2_Click()
+{
+    // The info window arrives with the RTF reader.
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+// Local
+#include "board.h"
+#include "designscale.h"
+
+// Qt
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+
+// Library
+#include <array>
+
+// The board as the player sees it: the 132 tile images at the places the board holds, higher
+// positions over lower ones, over a canvas that keeps the circles of the victory show. It only
+// reads the board; clicks go out as tileClicked to the window, which asks the board.
+class TileView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kFaces = board::Board::kFaces;
+    using Faces = std::array<QPixmap, kFaces>;
+
+    TileView(const board::Board& board, QWidget* parent = nullptr);
+
+    // The pictures of faces 1..44; a dealt position shows the picture of its face, unscaled.
+    void setFaces(const Faces& faces);
+    void setScale(const DesignScale& scale);
+    const DesignScale& scale() const { return scale_; }
+
+    // Repaints what the board says moved.
+    void showMoves(const board::Outcome& outcome);
+    // Draws one circle of the victory show onto the canvas.
+    void drawCircle(const board::Circle& circle);
+    bool hasCanvas() const { return !canvas_.isNull(); }
+
+    // The topmost tile whose image covers the point (in pixels of this view), or -1. A tile
+    // without a picture still covers its 1200 x 780 place; a parked tile covers nothing.
+    int tileAt(QPointF pixels) const;
+    // Where tile p is drawn, in pixels of this view.
+    QRectF tileRect(int p) const;
+
+signals:
+    void tileClicked(int index);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    const QPixmap* pictureOf(int p) const;
+    QSizeF sizeInTwips(int p) const;
+
+    const board::Board& board_;
+    Faces faces_;
+    DesignScale scale_;
+    QImage canvas_;
+    int pressedTile_ = -1;
+};
