@@ -109,7 +109,7 @@ void Board::DealNext()
         CurrentFace_ = 1;
 }
 
-void Board::PlaceTile(Random& random)
+void Board::PlaceTile(RandomSource& random)
 {
     int p = 0;
     do {
@@ -121,7 +121,7 @@ void Board::PlaceTile(Random& random)
     FaceAt_[p] = CurrentFace_;
 }
 
-Outcome Board::Deal(Random& random, const QString& cardSet, float dealTime)
+Outcome Board::Deal(RandomSource& random, const QString& cardSet, float dealTime)
 {
     assert(Started_ == 0);
     // Each DealNext counts the tile about to be placed; the last one brings PlacedCount to 132
@@ -224,7 +224,7 @@ QString Board::ClockText(float now) const
     return clockText(now, DealTime_);
 }
 
-std::optional<Circle> Board::CelebrationStep(Random& random, float scaleWidth,
+std::optional<Circle> Board::CelebrationStep(RandomSource& random, float scaleWidth,
                                              float scaleHeight) const
 {
     if (GameWon_ == 0)

@@ -3,7 +3,7 @@
 // Local
 #include "circle.h"
 #include "layout.h"
-#include "random.h"
+#include "randomsource.h"
 
 // Qt
 #include <QString>
@@ -77,7 +77,7 @@ public:
     // START: deals the 132 tiles. Faces go out in the cycle 1..44 three times, each onto an empty
     // position drawn from random; dealTime is the time of day (seconds since midnight) at which the
     // deal finished. The status becomes cardSet. Only on an undealt board (Started() == 0).
-    Outcome Deal(Random& random, const QString& cardSet, float dealTime);
+    Outcome Deal(RandomSource& random, const QString& cardSet, float dealTime);
     // A click on the tile image of position index.
     Outcome ClickTile(int index);
     // HINT: shifts the first removable pair found (highest position first), or reports that none
@@ -87,7 +87,7 @@ public:
     QString ClockText(float now) const;
     // One step of the victory show: nullopt once the show is over (the window unloaded), else the
     // circle drawn from the next seven draws on a window of scaleWidth x scaleHeight twips.
-    std::optional<Circle> CelebrationStep(Random& random, float scaleWidth,
+    std::optional<Circle> CelebrationStep(RandomSource& random, float scaleWidth,
                                           float scaleHeight) const;
 
     // ---- Tables and values ----
@@ -121,7 +121,7 @@ public:
 private:
     static int checked(int p);
     void DealNext();
-    void PlaceTile(Random& random);
+    void PlaceTile(RandomSource& random);
     TileMove moveBy(int p, float right, float up);
     TileMove park(int p);
 

@@ -3,6 +3,7 @@
 // Local
 #include "board.h"
 #include "designscale.h"
+#include "random.h"
 
 // Qt
 #include <QTimer>

@@ -3,6 +3,7 @@
 // Local
 #include "board.h"
 #include "layout.h"
+#include "random.h"
 
 // Qt
 #include <QTest>

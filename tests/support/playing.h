@@ -1,0 +1,54 @@
+#pragma once
+
+// Helpers for tests that play games through the board library.
+
+// Local
+#include "board.h"
+#include "randomsource.h"
+
+// Library
+#include <array>
+#include <utility>
+#include <vector>
+
+namespace testing {
+
+// Hands out the given draws in order, then zeros.
+class ScriptedRandom final : public board::RandomSource
+{
+public:
+    explicit ScriptedRandom(std::vector<float> draws) : draws_(std::move(draws)) {}
+    float next() override { return next_ < draws_.size() ? draws_[next_++] : 0.0f; }
+    std::size_t used() const { return next_; }
+
+private:
+    std::vector<float> draws_;
+    std::size_t next_ = 0;
+};
+
+// A draw r in [0, 1) whose slot r x 131, rounded to single precision, is exactly slot.
+float drawForSlot(float slot);
+// A draw that puts a tile on position p (131 is reached from slots of 130.5 and above).
+float drawForPosition(int p);
+
+using Arrangement = std::array<int, board::Board::kPositions>; // face of every position
+
+// The draws that make the deal put face arrangement[p] on every position p. The arrangement must
+// hold every face 1..44 exactly three times.
+std::vector<float> drawsFor(const Arrangement& arrangement);
+
+// Deals arrangement onto a freshly loaded board.
+void dealArrangement(board::Board& board, const Arrangement& arrangement);
+
+using Pair = std::pair<int, int>;
+
+// The partner pairs that can be taken now (both free and standing), highest first as the hint
+// searches.
+std::vector<Pair> takeablePairs(const board::Board& board);
+
+// Pairs to take, in order, that clear the board from where it stands, or an empty list when the
+// search finds none (a depth-first search that tries the hint's pair first and never visits the
+// same set of standing tiles twice, and gives up after budget different sets).
+std::vector<Pair> clearingOrder(const board::Board& board, std::size_t budget = 100000);
+
+} // namespace testing
