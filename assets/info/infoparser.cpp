@@ -1,6 +1,7 @@
 #include "infoparser.h"
 
 // Standard library
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <utility>
@@ -112,6 +113,9 @@ bool InfoParser::parse(std::string_view source, const std::string& fileName)
     }
     size_t pos = 0;
     while (true) {
+        if (pos == source.size() && pos > 0) {
+            break; // the file ends with a line end, not with one more empty line
+        }
         const size_t end = source.find('\n', pos);
         std::string_view raw = source.substr(pos, end == std::string_view::npos ? end : end - pos);
         if (raw.ends_with('\r')) {
@@ -143,7 +147,7 @@ bool InfoParser::parse(std::string_view source, const std::string& fileName)
         return false;
     }
     if (document_.blocks.empty()) {
-        return fail(lineNumber_, "the document has no text");
+        return fail(std::max(lineNumber_, 1), "the document has no text");
     }
     return true;
 }
@@ -340,7 +344,7 @@ bool InfoParser::flush()
         for (const RawRow& raw : rows) {
             if (raw.cells.size() != columns) {
                 return fail(raw.line, "this row has " + std::to_string(raw.cells.size()) +
-                                          " cells, the table's first row " +
+                                          " cells where the table's first row has " +
                                           std::to_string(columns));
             }
             InfoDocument::Row row{.header = raw.header};
