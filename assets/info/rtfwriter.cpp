@@ -71,10 +71,10 @@ std::string RtfWriter::write(const InfoDocument& document, std::string_view gene
     RtfWriter writer;
     writer.header(generator);
     const std::vector<InfoDocument::Block>& blocks = document.blocks;
+    auto isBullet = [&](std::size_t k) {
+        return k < blocks.size() && blocks[k].kind == Kind::Bullet;
+    };
     for (std::size_t i = 0; i < blocks.size(); ++i) {
-        auto isBullet = [&](std::size_t k) {
-            return k < blocks.size() && blocks[k].kind == Kind::Bullet;
-        };
         if (blocks[i].kind == Kind::Table) {
             writer.table(blocks[i]);
         } else {
