@@ -1,0 +1,58 @@
+#pragma once
+
+// Project
+#include "infodocument.h"
+
+// Standard library
+#include <string>
+#include <string_view>
+
+namespace info {
+
+// Reads the markup of info.txt (its header comment describes it) into an InfoDocument.
+//
+// Contract: parse() takes the whole file as UTF-8 (a leading byte-order mark is allowed) and
+// either succeeds, or stops at the first fault and returns false with error() set to
+// "<fileName>:<line>: <reason>". fileName only labels the message. Nothing in the source can
+// make it crash or loop: every fault is a message.
+class InfoParser
+{
+public:
+    bool parse(std::string_view source, const std::string& fileName);
+
+    const InfoDocument& document() const { return document_; }
+    const std::string& error() const { return error_; }
+
+private:
+    enum class Open { None, Paragraph, Bullet, Table };
+
+    bool parseLine(std::u32string_view line);
+    bool startTableRow(std::u32string_view line);
+    bool flush();
+    // Reads inline text (spans and escapes); line is where a fault in it is reported.
+    bool parseText(std::u32string_view text, int line, InfoDocument::Text& out);
+    bool fail(int line, const std::string& reason);
+
+    std::string fileName_;
+    std::string error_;
+    InfoDocument document_;
+    InfoDocument::Language language_ = InfoDocument::Language::Russian;
+    int lineNumber_ = 0;
+
+    // The block being gathered, its raw text (for a table, the raw text of each cell of each
+    // row) and the line it started on, which is where its faults are reported.
+    Open open_ = Open::None;
+    int openLine_ = 0;
+    std::u32string openText_;
+    struct RawRow
+    {
+        int line = 0;
+        bool header = false;
+        std::vector<std::u32string> cells;
+    };
+    std::vector<RawRow> rawRows_;
+    std::vector<int> pendingWidths_;
+    int widthsLine_ = 0;
+};
+
+} // namespace info
