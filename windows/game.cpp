@@ -142,9 +142,10 @@ void Game::Command1_Click()
     QString error;
     const std::optional<TileView::Faces> faces = TileSet::load(module_.CardSet, &error);
     if (!faces) {
-        showProblem(this, QStringLiteral("The tiles cannot be dealt: a picture of the tile set "
-                                         "\"%1\" cannot be read.")
-                              .arg(module_.CardSet),
+        showProblem(this,
+                    QStringLiteral("The tiles cannot be dealt: a picture of the tile set "
+                                   "\"%1\" cannot be read.")
+                        .arg(module_.CardSet),
                     error);
         return;
     }

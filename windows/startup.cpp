@@ -19,9 +19,9 @@ const QColor kNavy(0, 0, 128);
 QPalette systemColours()
 {
     QPalette palette = QApplication::palette();
-    for (QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText, QPalette::Base,
-                                     QPalette::Text, QPalette::Button, QPalette::ButtonText,
-                                     QPalette::Light, QPalette::Mid, QPalette::Dark})
+    for (QPalette::ColorRole role :
+         {QPalette::Window, QPalette::WindowText, QPalette::Base, QPalette::Text, QPalette::Button,
+          QPalette::ButtonText, QPalette::Light, QPalette::Mid, QPalette::Dark})
         palette.setColor(role, palette.color(role));
     return palette;
 }

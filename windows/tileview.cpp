@@ -95,6 +95,7 @@ void TileView::drawCircle(const board::Circle& circle)
     const QPointF centre = scale_.toPixels(QPointF(circle.x, circle.y));
     const double radius = circle.radius * scale_.pixelsPerTwip();
     painter.drawEllipse(centre, radius, radius);
+    ++circlesDrawn_;
     const double reach = radius + width;
     update(QRectF(centre.x() - reach, centre.y() - reach, 2 * reach, 2 * reach)
                .toAlignedRect()

@@ -34,7 +34,7 @@ public:
     void showMoves(const board::Outcome& outcome);
     // Draws one circle of the victory show onto the canvas.
     void drawCircle(const board::Circle& circle);
-    bool hasCanvas() const { return !canvas_.isNull(); }
+    int circlesDrawn() const { return circlesDrawn_; }
 
     // The topmost tile whose image covers the point (in pixels of this view), or -1. A tile
     // without a picture still covers its 1200 x 780 place; a parked tile covers nothing.
@@ -60,4 +60,5 @@ private:
     DesignScale scale_;
     QImage canvas_;
     int pressedTile_ = -1;
+    int circlesDrawn_ = 0;
 };

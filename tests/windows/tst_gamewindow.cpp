@@ -6,11 +6,52 @@
 #include "module1.h"
 #include "tileview.h"
 
+// Local
+#include "playing.h"
+
 // Qt
+#include <QDir>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+namespace {
+
+// A deal of this seed can be cleared.
+constexpr std::uint32_t kClearableSeed = 2;
+const QColor kNavy(0, 0, 128);
+
+// Writes tile set name under fish/ in the working directory: 44 plain 80 x 52 faces, each in a
+// colour of its own.
+void writeTileSet(const QString& name)
+{
+    QDir().mkpath(QStringLiteral("fish/") + name);
+    for (int face = 1; face <= 44; ++face) {
+        QImage image(80, 52, QImage::Format_RGB32);
+        image.fill(QColor::fromHsv(face * 8, 200, 230));
+        QVERIFY(image.save(QStringLiteral("fish/%1/%2.bmp").arg(name).arg(face), "BMP"));
+    }
+}
+
+// A BMP header that claims a picture of width x height and holds no pixels.
+QByteArray bmpHeader(qint32 width, qint32 height)
+{
+    QByteArray bytes(54, '\0');
+    auto put = [&](int at, quint32 value, int size) {
+        for (int i = 0; i < size; ++i)
+            bytes[at + i] = char((value >> (8 * i)) & 0xff);
+    };
+    bytes[0] = 'B', bytes[1] = 'M';
+    put(2, 54 + 3 * 4, 4), put(10, 54, 4), put(14, 40, 4);
+    put(18, quint32(width), 4), put(22, quint32(height), 4), put(26, 1, 2), put(28, 24, 2);
+    return bytes;
+}
+
+} // namespace
 
 class GameWindowTest : public QObject
 {
@@ -26,8 +67,20 @@ private slots:
     void clicksGoToTheTopmostTileUnderThePointer_data();
     void clicksGoToTheTopmostTileUnderThePointer();
     void helpBeforeItsWindowExistsDoesNothingHarmful();
+    void startDealsTheSetAndBecomesNew();
+    void aSetThatCannotBeReadDealsNothing_data();
+    void aSetThatCannotBeReadDealsNothing();
+    void aClickLiftsTheTileUnderThePointer();
+    void hintShiftsThePairOnScreen();
+    void clockCountsFromTheDeal();
+    void theLastPairStartsTheShowAndEverythingStillWorks();
+    void newClosesTheWindowAndEndsTheShow();
 
 private:
+    void deal(std::uint32_t seed);
+    void winTheGame();
+    QColor colourAt(QPoint pixel) const { return game_->grab().toImage().pixelColor(pixel); }
+
     template <class T> T* child(const char* name) const
     {
         T* widget = game_->findChild<T*>(QLatin1String(name));
@@ -38,13 +91,19 @@ private:
 
     Module1 module_;
     QPointer<Game> game_;
+    QTemporaryDir workingDir_;
+    float now_ = 50000;
 };
 
 void GameWindowTest::init()
 {
+    QVERIFY(QDir::setCurrent(workingDir_.path()));
+    if (!QDir(QStringLiteral("fish/1")).exists())
+        writeTileSet(QStringLiteral("1"));
     module_.CardSet = QStringLiteral("1");
+    now_ = 14 * 3600.0f + 5 * 60 + 7;
     game_ = new Game(module_);
-    game_->setTimeOfDay([] { return 14 * 3600.0f + 5 * 60 + 7; });
+    game_->setTimeOfDay([this] { return now_; });
     game_->showMaximized();
     QVERIFY(QTest::qWaitForWindowExposed(game_));
 }
@@ -99,7 +158,8 @@ void GameWindowTest::opensMaximizedNavyWithItsClockRunning()
     // The design's text stays until the first tick; before the deal the clock tells the time of
     // day as minutes and seconds since midnight.
     QCOMPARE(child<QLineEdit>("Text2")->text(), QStringLiteral("Text2"));
-    QTRY_COMPARE_WITH_TIMEOUT(child<QLineEdit>("Text2")->text(), QStringLiteral("     845:7"), 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(child<QLineEdit>("Text2")->text(), QStringLiteral("     845:7"),
+                              3000);
     // Tab order: START, the status box, the clock, HELP, HINT.
     QCOMPARE(child<QPushButton>("Command1")->nextInFocusChain(), child<QLineEdit>("Text1"));
     QCOMPARE(child<QLineEdit>("Text1")->nextInFocusChain(), child<QLineEdit>("Text2"));
@@ -142,6 +202,237 @@ void GameWindowTest::helpBeforeItsWindowExistsDoesNothingHarmful()
     QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
     QVERIFY(game_);
     QVERIFY(game_->isVisible());
+}
+
+void GameWindowTest::deal(std::uint32_t seed)
+{
+    game_->setRandomSeed(seed);
+    QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
+    QCOMPARE(game_->board().Started(), 1);
+}
+
+void GameWindowTest::winTheGame()
+{
+    deal(kClearableSeed);
+    const std::vector<testing::Pair> order = testing::clearingOrder(game_->board());
+    QCOMPARE(int(order.size()), 66);
+    for (const auto& [first, second] : order) {
+        game_->Image1_Click(first);
+        game_->Image1_Click(second);
+    }
+}
+
+void GameWindowTest::startDealsTheSetAndBecomesNew()
+{
+    const QPoint tile0 = game_->tileView()->tileRect(0).center().toPoint();
+    QCOMPARE(colourAt(tile0), kNavy);
+    deal(7);
+    QCOMPARE(child<QPushButton>("Command1")->text(), QStringLiteral("NEW"));
+    QCOMPARE(child<QLineEdit>("Text1")->text(), QStringLiteral("1"));
+    // Tile 0 shows the colour of its face.
+    const int face = game_->board().FaceAt(0);
+    QCOMPARE(colourAt(tile0).rgb(), QColor::fromHsv(face * 8, 200, 230).rgb());
+    QCOMPARE(game_->board().DealTime(), now_);
+}
+
+void GameWindowTest::aSetThatCannotBeReadDealsNothing_data()
+{
+    QTest::addColumn<QString>("cardSet");
+    QTest::addColumn<QString>("damage"); // what is done to fish/<cardSet> first
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("missing 7.bmp") << "m"
+                                   << "remove 7"
+                                   << "fish/m/7.bmp"
+                                   << "no such file";
+    QTest::newRow("empty 12.bmp") << "e"
+                                  << "empty 12"
+                                  << "fish/e/12.bmp"
+                                  << "empty";
+    QTest::newRow("folder 3.bmp") << "d"
+                                  << "folder 3"
+                                  << "fish/d/3.bmp"
+                                  << "folder";
+    QTest::newRow("text as 5.bmp") << "t"
+                                   << "text 5"
+                                   << "fish/t/5.bmp"
+                                   << "not a picture";
+    QTest::newRow("truncated 9.bmp") << "c"
+                                     << "truncate 9"
+                                     << "fish/c/9.bmp"
+                                     << "not a picture";
+    QTest::newRow("huge 2.bmp") << "h"
+                                << "huge 2"
+                                << "fish/h/2.bmp"
+                                << "too large";
+    QTest::newRow("no such set") << "nothing"
+                                 << ""
+                                 << "fish/nothing/1.bmp"
+                                 << "no such file";
+    QTest::newRow("empty name") << ""
+                                << ""
+                                << "fish//1.bmp"
+                                << "no such file";
+    QTest::newRow("blanks") << "  "
+                            << ""
+                            << "fish/  /1.bmp"
+                            << "no such file";
+    QTest::newRow("dot dot") << ".."
+                             << ""
+                             << "fish/../1.bmp"
+                             << "no such file";
+    QTest::newRow("separator") << "a/b"
+                               << ""
+                               << "fish/a/b/1.bmp"
+                               << "no such file";
+    QTest::newRow("back-slash") << "a\\b"
+                                << ""
+                                << "fish/a\\b/1.bmp"
+                                << "no such file";
+    QTest::newRow("non-ASCII") << "Рыбы"
+                               << ""
+                               << "fish/Рыбы/1.bmp"
+                               << "no such file";
+    const QString longName(1000, QLatin1Char('x'));
+    QTest::newRow("1000 characters")
+        << longName << "" << QStringLiteral("fish/%1/1.bmp").arg(longName) << "too long";
+}
+
+void GameWindowTest::aSetThatCannotBeReadDealsNothing()
+{
+    QFETCH(QString, cardSet);
+    QFETCH(QString, damage);
+    QFETCH(QString, file);
+    QFETCH(QString, reason);
+
+    if (!damage.isEmpty()) {
+        writeTileSet(cardSet);
+        const QStringList words = damage.split(QLatin1Char(' '));
+        const QString path = QStringLiteral("fish/%1/%2.bmp").arg(cardSet, words[1]);
+        QFile::remove(path);
+        QFile bytes(path);
+        if (words[0] == QLatin1String("empty")) {
+            QVERIFY(bytes.open(QIODevice::WriteOnly));
+        } else if (words[0] == QLatin1String("folder")) {
+            QVERIFY(QDir().mkpath(path));
+        } else if (words[0] == QLatin1String("text")) {
+            QVERIFY(bytes.open(QIODevice::WriteOnly));
+            bytes.write("these are not the pixels you are looking for\n");
+        } else if (words[0] == QLatin1String("truncate")) {
+            QVERIFY(bytes.open(QIODevice::WriteOnly));
+            bytes.write(bmpHeader(80, 52).left(30));
+        } else if (words[0] == QLatin1String("huge")) {
+            QVERIFY(bytes.open(QIODevice::WriteOnly));
+            bytes.write(bmpHeader(20000, 20000));
+        }
+    }
+    module_.CardSet = cardSet;
+    QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
+
+    auto* box = game_->findChild<QMessageBox*>(QStringLiteral("problem"));
+    QVERIFY(box);
+    QVERIFY(box->isVisible());
+    const QString message = box->text() + QLatin1Char('\n') + box->informativeText();
+    QVERIFY2(message.contains(file), qPrintable(message));
+    QVERIFY2(message.contains(reason, Qt::CaseInsensitive), qPrintable(message));
+    // Nothing was dealt, and the game goes on.
+    QCOMPARE(game_->board().Started(), 0);
+    QCOMPARE(game_->board().PlacedCount(), -1);
+    for (int p = 0; p < 132; ++p)
+        QCOMPARE(game_->board().Placed(p), 0);
+    QCOMPARE(child<QPushButton>("Command1")->text(), QStringLiteral("START"));
+    QCOMPARE(child<QLineEdit>("Text1")->text(), QStringLiteral("Text1"));
+    QVERIFY(game_->isVisible());
+    box->close();
+
+    // A readable set deals in the same window afterwards.
+    module_.CardSet = QStringLiteral("1");
+    QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
+    QCOMPARE(game_->board().Started(), 1);
+}
+
+void GameWindowTest::aClickLiftsTheTileUnderThePointer()
+{
+    deal(7);
+    TileView* view = game_->tileView();
+    const QRectF before = view->tileRect(0);
+    QTest::mouseClick(view, Qt::LeftButton, {}, before.center().toPoint());
+    QCOMPARE(child<QLineEdit>("Text1")->text(), QStringLiteral("OK!"));
+    QCOMPARE(view->tileRect(0), before.translated(200 / 15.0, -200 / 15.0));
+    // 5 is held from above and below in its column.
+    QTest::mouseClick(view, Qt::LeftButton, {}, view->tileRect(5).center().toPoint());
+    QCOMPARE(child<QLineEdit>("Text1")->text(), QStringLiteral("NOT FREE!!!"));
+    // A press on one tile and a release on another is no click.
+    QTest::mousePress(view, Qt::LeftButton, {}, view->tileRect(9).center().toPoint());
+    QTest::mouseRelease(view, Qt::LeftButton, {}, view->tileRect(62).center().toPoint());
+    QCOMPARE(child<QLineEdit>("Text1")->text(), QStringLiteral("NOT FREE!!!"));
+}
+
+void GameWindowTest::hintShiftsThePairOnScreen()
+{
+    deal(7);
+    board::Board expected = game_->board();
+    const board::Outcome hint = expected.Hint();
+    QCOMPARE(hint.moves.size(), 2);
+    const int i = hint.moves[0].position;
+    const QRectF before = game_->tileView()->tileRect(i);
+    QTest::mouseClick(child<QPushButton>("Command3"), Qt::LeftButton);
+    QCOMPARE(game_->tileView()->tileRect(i), before.translated(20, -20));
+    QCOMPARE(child<QLineEdit>("Text1")->text(), QStringLiteral("1"));
+}
+
+void GameWindowTest::clockCountsFromTheDeal()
+{
+    now_ = 3600;
+    deal(7);
+    game_->Timer1_Timer();
+    QCOMPARE(child<QLineEdit>("Text2")->text(), QStringLiteral("     0:0"));
+    now_ += 125.5f;
+    game_->Timer1_Timer();
+    QCOMPARE(child<QLineEdit>("Text2")->text(), QStringLiteral("     2:5"));
+}
+
+void GameWindowTest::theLastPairStartsTheShowAndEverythingStillWorks()
+{
+    winTheGame();
+    QCOMPARE(child<QLineEdit>("Text1")->text(), QStringLiteral("Поздравляем!!!"));
+    QVERIFY(game_->celebrating());
+    // The first circle comes at once, the next ones every 50 ms.
+    QCOMPARE(game_->tileView()->circlesDrawn(), 1);
+    QTRY_VERIFY(game_->tileView()->circlesDrawn() >= 3);
+    // The clock, HINT and HELP go on working during the show.
+    now_ += 61;
+    game_->Timer1_Timer();
+    QCOMPARE(child<QLineEdit>("Text2")->text(), QStringLiteral("     1:1"));
+    QTest::mouseClick(child<QPushButton>("Command3"), Qt::LeftButton);
+    QCOMPARE(child<QLineEdit>("Text1")->text(), QStringLiteral("Нет свободных пар"));
+    QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
+    QVERIFY(game_->celebrating());
+    // Something other than navy is drawn around the middle of the window.
+    const QImage shot = game_->grab().toImage();
+    bool coloured = false;
+    for (int y = 0; y < shot.height() && !coloured; y += 2)
+        for (int x = 0; x < shot.width() && !coloured; x += 2)
+            coloured = shot.pixelColor(x, y) != kNavy && game_->childAt(x, y) == game_->tileView();
+    QVERIFY(coloured);
+}
+
+void GameWindowTest::newClosesTheWindowAndEndsTheShow()
+{
+    winTheGame();
+    QVERIFY(game_->celebrating());
+    QPointer<Game> game = game_;
+    TileView* view = game_->tileView();
+    const int drawn = view->circlesDrawn();
+    QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
+    // Unloaded: the show is over and nothing more is drawn, even before the window is deleted.
+    QVERIFY(game);
+    QVERIFY(!game->isVisible());
+    QVERIFY(!game->celebrating());
+    QCOMPARE(game->board().GameWon(), 0);
+    QCOMPARE(view->circlesDrawn(), drawn);
+    QTRY_VERIFY(!game);
 }
 
 QTEST_MAIN(GameWindowTest)

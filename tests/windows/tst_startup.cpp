@@ -83,8 +83,8 @@ void StartupTest::controlsStandWhereDesigned()
 
     auto* widget = window_->findChild<QWidget*>(name);
     QVERIFY(widget);
-    QCOMPARE(widget->geometry(), QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15,
-                                       twips.height() / 15));
+    QCOMPARE(widget->geometry(),
+             QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
     QCOMPARE(widget->font().bold(), bold);
     if (auto* label = qobject_cast<QLabel*>(widget); label && !caption.isEmpty())
         QCOMPARE(label->text(), caption);
