@@ -58,7 +58,9 @@ QImage TileSet::loadPicture(const QString& path, QString* error)
     if (file.size() == 0)
         return fail(QStringLiteral("the file is empty"));
 
-    QImageReader reader(&file);
+    // A bitmap goes straight to the built-in BMP reader, which spares loading every image plugin
+    // to sniff the format; any other picture is read by its content.
+    QImageReader reader(&file, file.peek(2) == "BM" ? QByteArray("bmp") : QByteArray());
     QSize size = reader.size();
     if (!size.isValid())
         size = claimedBitmapSize(file);
