@@ -1,6 +1,8 @@
 #include "game.h"
 
 // Local
+#include "colours.h"
+#include "form2help.h"
 #include "module1.h"
 #include "problem.h"
 #include "tileset.h"
@@ -51,10 +53,7 @@ Game::Game(Module1& module, QWidget* parent)
     setObjectName(QStringLiteral("Game"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Form1"));
-    QPalette navy = palette();
-    navy.setColor(QPalette::Window, QColor(0, 0, 128));
-    setPalette(navy);
-    setAutoFillBackground(true);
+    setBackground(this, QColor(0, 0, 128));
 
     Image1 = new TileView(board_, this);
     Command1 = yellowButton(QStringLiteral("Command1"), QStringLiteral("START"), this);
@@ -159,7 +158,7 @@ void Game::Command1_Click()
 
 void Game::Command2_Click()
 {
-    // The help window arrives with the tile-set legend.
+    Form2help::showFor(module_, this);
 }
 
 void Game::Command3_Click()

@@ -1,11 +1,11 @@
 #include "startup.h"
 
 // Local
+#include "colours.h"
 #include "game.h"
 #include "module1.h"
 
 // Qt
-#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,17 +14,6 @@
 namespace {
 
 const QColor kNavy(0, 0, 128);
-
-// The platform's own colours for a control, whatever the window's background.
-QPalette systemColours()
-{
-    QPalette palette = QApplication::palette();
-    for (QPalette::ColorRole role :
-         {QPalette::Window, QPalette::WindowText, QPalette::Base, QPalette::Text, QPalette::Button,
-          QPalette::ButtonText, QPalette::Light, QPalette::Mid, QPalette::Dark})
-        palette.setColor(role, palette.color(role));
-    return palette;
-}
 
 // The credits: a contact line and a motto, spaced out with blanks across the label.
 const char* const kCredits = "  E-mail: fishpairs@example.org\n"
@@ -39,10 +28,7 @@ startup::startup(Module1& module, QWidget* parent) : QWidget(parent), module_(mo
     // A fixed border with a close button only.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    QPalette navy = palette();
-    navy.setColor(QPalette::Window, kNavy);
-    setPalette(navy);
-    setAutoFillBackground(true);
+    setBackground(this, kNavy);
 
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));

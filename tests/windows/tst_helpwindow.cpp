@@ -1,0 +1,159 @@
+// The help window: where the faces stand, and when they are read.
+
+// Local
+#include "form2help.h"
+#include "module1.h"
+
+// Qt
+#include <QDir>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QColor faceColour(int face, int set)
+{
+    return QColor::fromHsv((face * 8 + set * 97) % 360, 200, 230);
+}
+
+// Tile set "<set>" with plain faces in colours that differ from face to face and set to set.
+void writeTileSet(int set)
+{
+    const QString folder = QStringLiteral("fish/%1").arg(set);
+    QDir().mkpath(folder);
+    for (int face = 1; face <= 44; ++face) {
+        QImage image(80, 52, QImage::Format_RGB32);
+        image.fill(faceColour(face, set));
+        QVERIFY(image.save(QStringLiteral("%1/%2.bmp").arg(folder).arg(face), "BMP"));
+    }
+}
+
+} // namespace
+
+class HelpWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void placesTheFacesInThreeBlocks_data();
+    void placesTheFacesInThreeBlocks();
+    void showsEveryPartnerPairOnOneRow();
+    void readsThePicturesOncePerLoad();
+    void aSetThatCannotBeReadOpensNoWindow();
+
+private:
+    QColor shownColour(int k) const
+    {
+        return module_.help->grab().toImage().pixelColor(
+            module_.help->imageRect(k).center().toPoint() + QPoint(10, 0));
+    }
+
+    QTemporaryDir workingDir_;
+    Module1 module_;
+    QWidget parent_;
+};
+
+void HelpWindowTest::initTestCase()
+{
+    QVERIFY(QDir::setCurrent(workingDir_.path()));
+    writeTileSet(1);
+    writeTileSet(2);
+}
+
+void HelpWindowTest::cleanup()
+{
+    delete module_.help;
+}
+
+void HelpWindowTest::placesTheFacesInThreeBlocks_data()
+{
+    QTest::addColumn<int>("k");
+    QTest::addColumn<QPoint>("twips");
+    QTest::newRow("Image2(0)") << 0 << QPoint(1800, 1800);
+    QTest::newRow("Image2(1)") << 1 << QPoint(720, 1800);
+    QTest::newRow("Image2(11)") << 11 << QPoint(720, 5700);
+    QTest::newRow("Image2(12)") << 12 << QPoint(4740, 240);
+    QTest::newRow("Image2(27)") << 27 << QPoint(3660, 5700);
+    QTest::newRow("Image2(28)") << 28 << QPoint(7800, 240);
+    QTest::newRow("Image2(43)") << 43 << QPoint(6720, 5700);
+}
+
+void HelpWindowTest::placesTheFacesInThreeBlocks()
+{
+    QFETCH(int, k);
+    QFETCH(QPoint, twips);
+    QCOMPARE(Form2help::imagePlace(k), twips);
+}
+
+void HelpWindowTest::showsEveryPartnerPairOnOneRow()
+{
+    module_.CardSet = QStringLiteral("1");
+    Form2help::showFor(module_, &parent_);
+    QVERIFY(module_.help);
+    QVERIFY(QTest::qWaitForWindowExposed(module_.help));
+    QCOMPARE(module_.help->windowTitle(), QStringLiteral("Form2"));
+    QVERIFY(module_.help->windowState() & Qt::WindowMaximized);
+    QCOMPARE(module_.help->palette().color(QPalette::Window), QColor(0, 128, 0));
+    auto* ok = module_.help->findChild<QPushButton*>(QStringLiteral("Command1"));
+    QCOMPARE(ok->geometry(), QRect(100, 48, 45, 25));
+
+    // Counting rows from 1 over the blocks: row r shows face 2r - 1 on the right and 2r on the
+    // left, the left one lying over the right where they overlap.
+    const QImage shot = module_.help->grab().toImage();
+    for (int row = 1; row <= 22; ++row) {
+        const QRectF right = module_.help->imageRect(2 * row - 2);
+        const QRectF left = module_.help->imageRect(2 * row - 1);
+        QCOMPARE(right.top(), left.top());
+        QVERIFY(left.left() < right.left());
+        QCOMPARE(shot.pixelColor(right.center().toPoint()).rgb(), faceColour(2 * row - 1, 1).rgb());
+        QCOMPARE(shot.pixelColor(left.center().toPoint()).rgb(), faceColour(2 * row, 1).rgb());
+        const QPoint overlap((left.right() + right.left()) / 2, left.center().y());
+        QCOMPARE(shot.pixelColor(overlap).rgb(), faceColour(2 * row, 1).rgb());
+    }
+}
+
+void HelpWindowTest::readsThePicturesOncePerLoad()
+{
+    module_.CardSet = QStringLiteral("1");
+    Form2help::showFor(module_, &parent_);
+    QPointer<Form2help> first = module_.help.data();
+    QVERIFY(QTest::qWaitForWindowExposed(first));
+    QCOMPARE(shownColour(0).rgb(), faceColour(1, 1).rgb());
+
+    // A new name, or new files, change nothing while the window stays loaded.
+    module_.CardSet = QStringLiteral("2");
+    Form2help::showFor(module_, &parent_);
+    QCOMPARE(module_.help.data(), first.data());
+    QCOMPARE(shownColour(0).rgb(), faceColour(1, 1).rgb());
+
+    // OK unloads it; the next HELP reads the set named now.
+    QTest::mouseClick(first->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    QTRY_VERIFY(!first);
+    Form2help::showFor(module_, &parent_);
+    QVERIFY(module_.help);
+    QVERIFY(QTest::qWaitForWindowExposed(module_.help));
+    QCOMPARE(shownColour(0).rgb(), faceColour(1, 2).rgb());
+}
+
+void HelpWindowTest::aSetThatCannotBeReadOpensNoWindow()
+{
+    QDir().mkpath(QStringLiteral("fish/broken"));
+    for (int face = 1; face <= 44; ++face)
+        if (face != 30)
+            QFile::copy(QStringLiteral("fish/1/%1.bmp").arg(face),
+                        QStringLiteral("fish/broken/%1.bmp").arg(face));
+    module_.CardSet = QStringLiteral("broken");
+    Form2help::showFor(module_, &parent_);
+    QVERIFY(!module_.help);
+    auto* box = parent_.findChild<QMessageBox*>(QStringLiteral("problem"));
+    QVERIFY(box);
+    QVERIFY(box->informativeText().contains(QStringLiteral("fish/broken/30.bmp")));
+    delete box;
+}
+
+QTEST_MAIN(HelpWindowTest)
+#include "tst_helpwindow.moc"

@@ -1,0 +1,101 @@
+#include "form2help.h"
+
+// Local
+#include "colours.h"
+#include "module1.h"
+#include "problem.h"
+#include "tileset.h"
+
+// Qt
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+// A block of the legend: indices first..last, odd ones in the left column, even ones in the right.
+struct Block
+{
+    int first;
+    int last;
+    int oddLeft;
+    int evenLeft;
+    int firstTop;
+};
+
+constexpr Block kBlocks[] = {
+    {0, 11, 720, 1800, 1800},
+    {12, 27, 3660, 4740, 240},
+    {28, 43, 6720, 7800, 240},
+};
+constexpr int kRowHeight = 780;
+
+} // namespace
+
+void Form2help::showFor(Module1& module, QWidget* parent)
+{
+    if (Form2help* help = module.help) {
+        help->setWindowState(help->windowState() & ~Qt::WindowMinimized);
+        help->show();
+        help->raise();
+        help->activateWindow();
+        return;
+    }
+    // All 44 pictures or no window: a legend with holes would mislead.
+    QString error;
+    const std::optional<TileView::Faces> faces = TileSet::load(module.CardSet, &error);
+    if (!faces) {
+        showProblem(parent,
+                    QStringLiteral("The faces cannot be shown: a picture of the tile set \"%1\" "
+                                   "cannot be read.")
+                        .arg(module.CardSet),
+                    error);
+        return;
+    }
+    module.help = new Form2help(*faces);
+    module.help->showMaximized();
+}
+
+Form2help::Form2help(const TileView::Faces& faces, QWidget* parent) : QWidget(parent), Image2(faces)
+{
+    setObjectName(QStringLiteral("Form2help"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Form2"));
+    setBackground(this, QColor(0, 128, 0));
+
+    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setPalette(systemColours());
+    layout_.place(Command1, {1500, 720, 675, 375}, 8.25);
+    layout_.apply(scale_);
+    connect(Command1, &QPushButton::clicked, this, &Form2help::Command1_Click);
+
+    resize(scale_.toPixelRect(QRectF(0, 0, 4680, 3195)).size());
+}
+
+QPoint Form2help::imagePlace(int k)
+{
+    for (const Block& block : kBlocks)
+        if (k >= block.first && k <= block.last)
+            return {k % 2 == 0 ? block.evenLeft : block.oddLeft,
+                    block.firstTop + kRowHeight * ((k - block.first) / 2)};
+    return {};
+}
+
+QRectF Form2help::imageRect(int k) const
+{
+    const QSizeF size = QSizeF(Image2[k].size()) * DesignScale::kTwipsPerPixel;
+    return scale_.toPixels(QRectF(imagePlace(k), size));
+}
+
+void Form2help::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    // In index order, so the odd (left) picture of a row lies over the even one it overlaps.
+    for (int k = 0; k < TileView::kFaces; ++k)
+        painter.drawPixmap(imageRect(k).topLeft(), Image2[k]);
+}
+
+void Form2help::Command1_Click()
+{
+    close();
+}
