@@ -45,6 +45,9 @@ public:
     void Command3_Click(); // HINT
     void Image1_Click(int Index);
     void Timer1_Timer();
+    // One step of the victory show: draws a circle, or stops the show once the window unloads.
+    // The show's 50 ms timer calls it; so may a test that needs many steps fast.
+    void Celebrate();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -52,8 +55,6 @@ protected:
 private:
     void Form_Load();
     void Form_Unload();
-    // One step of the victory show; the show's timer repeats it until the board says it is over.
-    void Celebrate();
     void present(const board::Outcome& outcome);
     void resizeEvent(QResizeEvent* event) override;
 
