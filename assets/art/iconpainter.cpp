@@ -48,7 +48,7 @@ QImage IconPainter::icon(int size)
     p.setRenderHint(QPainter::Antialiasing);
     // Below 24 px the back tile is only noise: show the front tile alone, filling the square.
     const bool tiny = size < 24;
-    const QRectF shown = tiny ? QRectF(26, 64, 182, 182) : QRectF(0, 0, grid, grid);
+    const QRectF shown = tiny ? QRectF(12, 52, 210, 210) : QRectF(0, 0, grid, grid);
     const double s = size / shown.width();
     p.scale(s, s);
     p.translate(-shown.topLeft());
