@@ -75,7 +75,18 @@ void bands(QPainter& p, const QPainterPath& clip, const QList<double>& xs, doubl
     });
 }
 
-// Dots on a skewed grid inside `clip`; `skip` leaves out a part (e.g. the face).
+// A repeatable jitter in -0.5 .. 0.5 for grid cell (i, j), so patterns look hand-placed and
+// still come out the same on every run.
+double jitter(int i, int j, int salt)
+{
+    unsigned h = unsigned(i) * 73856093u ^ unsigned(j) * 19349663u ^ unsigned(salt) * 83492791u;
+    h ^= h >> 13;
+    h *= 0x5bd1e995u;
+    h ^= h >> 15;
+    return double(h % 1000) / 1000.0 - 0.5;
+}
+
+// Dots on a loosely jittered grid inside `clip`; `skip` leaves out a part (e.g. the face).
 void spots(QPainter& p, const QPainterPath& clip, double step, double radius, const QColor& c,
            const QColor& ring = QColor(), const QRectF& skip = QRectF())
 {
@@ -84,15 +95,18 @@ void spots(QPainter& p, const QPainterPath& clip, double step, double radius, co
         int row = 0;
         for (double y = r.top() + step * 0.5; y < r.bottom(); y += step * 0.82, ++row) {
             const double shift = (row % 2) * step * 0.5;
-            for (double x = r.left() + step * 0.4 + shift; x < r.right(); x += step) {
-                const QPointF at(x, y);
+            int col = 0;
+            for (double x = r.left() + step * 0.4 + shift; x < r.right(); x += step, ++col) {
+                const QPointF at(x + jitter(row, col, 1) * step * 0.4,
+                                 y + jitter(row, col, 2) * step * 0.35);
+                const double size = radius * (0.8 + 0.45 * (jitter(row, col, 3) + 0.5));
                 if (skip.contains(at) || !clip.contains(at)) {
                     continue;
                 }
                 if (ring.isValid()) {
-                    K::dot(p, at, radius + 0.7, ring);
+                    K::dot(p, at, size + 0.7, ring);
                 }
-                K::dot(p, at, radius, c);
+                K::dot(p, at, size, c);
             }
         }
     });
@@ -183,8 +197,8 @@ void clownfish(QPainter& p, bool b)
     });
     sheen(p, body, {38, 17}, 10, 3);
     K::outline(p, body, black, 0.9);
-    K::flat(p, blob({{31, 24}, {37, 22}, {39, 27}, {34, 29}}), finC, black, 1.0);
-    K::eye(p, {22.5, 21}, 2.5, QColor(250, 140, 40));
+    fin(p, blob({{31, 25}, {37, 22.5}, {39.5, 27}, {35, 29.5}}), K::shade(finC, 1.25), {31, 26}, 3);
+    K::eye(p, {22.5, 21}, 2.6, QColor(70, 40, 30));
     mouth(p, {17.2, 25}, {19.5, 25.6}, black);
 }
 
@@ -728,7 +742,7 @@ void lionfish(QPainter& p, bool b)
     });
     QList<QPointF> tips;
     for (int i = 0; i < 8; ++i) {
-        const double a = (-128 + i * 11) * M_PI / 180;
+        const double a = (-112 + i * 9) * M_PI / 180;
         const double len = 15.5 - std::abs(i - 2) * 1.1;
         tips.append(QPointF(30 + i * 3 + std::cos(a) * len, 18 + std::sin(a) * len));
     }
@@ -890,9 +904,9 @@ void anglerfish(QPainter& p, bool b)
     const QColor low = b ? QColor(36, 34, 54) : QColor(112, 74, 44);
     const QColor glow = b ? QColor(110, 240, 255) : QColor(255, 236, 96);
     const QColor line = K::ink(top);
-    const QPointF bulb(25, 5.5);
+    const QPointF bulb(27.5, 4.8);
     {
-        QRadialGradient g(bulb, b ? 6.5 : 5.0);
+        QRadialGradient g(bulb, b ? 5.5 : 4.5);
         QColor halo = glow;
         halo.setAlpha(b ? 200 : 150);
         g.setColorAt(0, halo);
@@ -901,7 +915,7 @@ void anglerfish(QPainter& p, bool b)
         p.save();
         p.setPen(Qt::NoPen);
         p.setBrush(g);
-        p.drawEllipse(bulb, 7, 7);
+        p.drawEllipse(bulb, 6, 6);
         p.restore();
     }
     const QPainterPath tail = blob({{53, 21}, {62, 16}, {66, 19}, {66, 29}, {62, 32}, {53, 27}});
@@ -942,7 +956,7 @@ void anglerfish(QPainter& p, bool b)
     p.setBrush(Qt::NoBrush);
     QPainterPath rod;
     rod.moveTo(30, 11.5);
-    rod.cubicTo(31, 5, 28, 2.5, bulb.x() + 1.2, bulb.y() - 1.0);
+    rod.cubicTo(31, 6, 31, 3, bulb.x() + 1.5, bulb.y() - 0.6);
     p.drawPath(rod);
     p.restore();
     K::flat(p, ellipse(bulb, 2.1, 2.1), glow, K::shade(glow, 0.5), 0.6);
@@ -1047,7 +1061,16 @@ void flounder(QPainter& p, bool b)
     const QColor line = K::ink(low);
     const QPainterPath tail = blob({{60, 20}, {68, 16}, {72, 24}, {68, 32}, {60, 28}});
     fin(p, tail, finC, {60, 24}, 6);
-    const QPainterPath fringe = ellipse({39, 24}, 25, 16.5);
+    const QPainterPath fringe = blob({{15, 25},
+                                      {20, 15},
+                                      {33, 9.5},
+                                      {48, 9.5},
+                                      {60, 15.5},
+                                      {64, 24},
+                                      {60, 33},
+                                      {48, 39.5},
+                                      {32, 40.5},
+                                      {19, 35.5}});
     fin(p, fringe, finC, {39, 24}, 0);
     K::clipped(p, fringe, [&] {
         p.setPen(QPen(K::shade(finC, 0.75), 0.5));
@@ -1057,14 +1080,23 @@ void flounder(QPainter& p, bool b)
                        QPointF(39 + 26 * std::cos(a), 24 + 17 * std::sin(a)));
         }
     });
-    const QPainterPath body = ellipse({39, 24}, 21, 12.5);
+    const QPainterPath body = blob({{17, 24},
+                                    {21, 15.5},
+                                    {33, 11},
+                                    {47, 12},
+                                    {57, 17.5},
+                                    {60, 24},
+                                    {57, 30.5},
+                                    {47, 36},
+                                    {33, 37},
+                                    {21, 32.5}});
     K::body(p, body, top, low);
     spots(p, body, 6.2, 1.4, spot, ring, QRectF(18, 15, 13, 10));
     spots(p, body, 3.1, 0.4, K::shade(top, 1.4));
     sheen(p, body, {38, 18}, 10, 3);
     K::outline(p, body, line);
-    K::eye(p, {24, 19}, 1.9, QColor(140, 110, 60));
-    K::eye(p, {28.5, 21.8}, 1.9, QColor(140, 110, 60));
+    K::eye(p, {24, 19}, 1.9, QColor(230, 180, 60));
+    K::eye(p, {28.5, 21.8}, 1.9, QColor(230, 180, 60));
     p.save();
     p.setPen(QPen(line, 0.7));
     p.drawArc(QRectF(18, 24, 5, 4), 180 * 16, 120 * 16);
