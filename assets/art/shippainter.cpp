@@ -36,9 +36,9 @@ void squareSail(QPainter& p, double x, double yardY, double width, double depth,
     QPainterPath sail;
     sail.moveTo(x - half, yardY);
     sail.lineTo(x + half, yardY);
-    sail.quadTo(x + half + depth * 0.16, yardY + depth * 0.55, x + footHalf, yardY + depth);
-    sail.quadTo(x, yardY + depth * 0.86, x - footHalf, yardY + depth);
-    sail.quadTo(x - half - depth * 0.1, yardY + depth * 0.55, x - half, yardY);
+    sail.quadTo(x + half + depth * 0.24, yardY + depth * 0.55, x + footHalf, yardY + depth);
+    sail.quadTo(x, yardY + depth * 0.8, x - footHalf, yardY + depth);
+    sail.quadTo(x - half - depth * 0.14, yardY + depth * 0.55, x - half, yardY);
     sail.closeSubpath();
     // Lit from the sun on the right; the belly of the canvas darkens towards the left edge.
     QLinearGradient g(x - half, 0, x + half, 0);
@@ -51,6 +51,14 @@ void squareSail(QPainter& p, double x, double yardY, double width, double depth,
     p.drawPath(sail);
     p.save();
     p.setClipPath(sail);
+    // The canvas bellies out: shadow under the yard and along the foot, light across the middle.
+    QLinearGradient belly(0, yardY, 0, yardY + depth);
+    belly.setColorAt(0, QColor(90, 70, 50, 70));
+    belly.setColorAt(0.25, QColor(255, 255, 255, 0));
+    belly.setColorAt(0.55, QColor(255, 255, 250, 60));
+    belly.setColorAt(0.8, QColor(255, 255, 255, 0));
+    belly.setColorAt(1, QColor(90, 70, 50, 60));
+    p.fillRect(sail.boundingRect(), belly);
     p.setPen(QPen(QColor(170, 156, 132, 110), 0.6));
     for (double s = x - half + width / 6; s < x + half; s += width / 6) {
         p.drawLine(QPointF(s, yardY), QPointF(x + (s - x) * foot, yardY + depth));
@@ -272,7 +280,16 @@ void ShipPainter::ship(QPainter& p)
     hull.quadTo(88, 134, 84, 116);
     hull.closeSubpath();
     p.save();
-    p.setClipRect(QRectF(0, 0, width, waterline + 1));
+    // The hull sinks into a gently rippled waterline, not a ruled one.
+    QPainterPath above;
+    above.moveTo(0, 0);
+    above.lineTo(width, 0);
+    above.lineTo(width, waterline);
+    for (double x = width; x >= 0; x -= 3) {
+        above.lineTo(x, waterline + 0.7 * std::sin(x * 0.45));
+    }
+    above.closeSubpath();
+    p.setClipPath(above);
     QLinearGradient g(0, 116, 0, 146);
     g.setColorAt(0, QColor(120, 74, 42));
     g.setColorAt(1, QColor(58, 34, 22));
@@ -311,16 +328,33 @@ void ShipPainter::ship(QPainter& p)
     p.drawEllipse(QPointF(85, 112.5), 1.6, 2);
     p.setPen(QPen(QColor(210, 168, 80), 1.0));
     p.drawArc(QRectF(197, 117, 5, 5), 90 * 16, 200 * 16);
-    // Foam where the bow cuts the water and along the waterline.
-    std::minstd_rand rng(4242);
-    for (int i = 0; i < 40; ++i) {
-        const double x = between(rng, 94, 204);
-        const double bow = std::max(0.0, (x - 170) / 34);
-        const double y = waterline - 0.5 + between(rng, -1, 1.5) - bow * 1.5;
-        const double r = between(rng, 0.6, 1.4) + bow * 1.5;
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(250, 252, 255, int(between(rng, 120, 230))));
-        p.drawEllipse(QPointF(x, y), r * 1.6, r * 0.7);
+    // Water lapping along the hull, the bow wave and the wake astern.
+    p.setBrush(Qt::NoBrush);
+    QPainterPath lap;
+    lap.moveTo(92, waterline + 0.5);
+    for (double x = 92; x <= 196; x += 4) {
+        lap.quadTo(x + 2, waterline + 0.5 + 1.2 * std::sin(x * 0.7), x + 4, waterline + 0.5);
+    }
+    p.setPen(QPen(QColor(240, 248, 255, 170), 1.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(lap);
+    p.setPen(QPen(QColor(220, 236, 248, 80), 1.0));
+    p.drawPath(lap.translated(-3, 2.2));
+    for (int i = 0; i < 4; ++i) {
+        QPainterPath bowWave;
+        const double spread = i * 4.5;
+        bowWave.moveTo(192 - spread * 0.6, waterline - 2 + i * 0.6);
+        bowWave.quadTo(200 + spread * 0.4, waterline - 3.5 + i, 210 + spread * 1.2,
+                       waterline + 1.5 + i * 1.6);
+        p.setPen(
+            QPen(QColor(248, 252, 255, 200 - i * 40), 1.5 - i * 0.25, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(bowWave);
+    }
+    for (int i = 0; i < 3; ++i) {
+        QPainterPath wake;
+        wake.moveTo(96, waterline + 0.5 + i * 1.8);
+        wake.quadTo(78, waterline + 1 + i * 2.6, 54 - i * 8, waterline + 1.5 + i * 3.6);
+        p.setPen(QPen(QColor(230, 242, 252, 120 - i * 30), 1.0, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(wake);
     }
 }
 
