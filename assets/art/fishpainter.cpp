@@ -208,8 +208,10 @@ void angelfish(QPainter& p, bool b)
     const QColor low = b ? QColor(226, 160, 40) : QColor(196, 202, 214);
     const QColor finC = b ? QColor(246, 196, 92) : QColor(214, 220, 232);
     const QColor bar = b ? QColor(122, 60, 22) : QColor(30, 30, 44);
-    const QPainterPath dorsal = blob({{33, 12}, {44, 5}, {62, 3}, {56, 9}, {51, 19}, {44, 14}});
-    const QPainterPath anal = blob({{33, 34}, {44, 41}, {62, 43}, {56, 37}, {51, 27}, {44, 32}});
+    const QPainterPath dorsal =
+        blob({{33, 12}, {44, 5.5}, {61, 4.5}, {56, 9.5}, {51, 19}, {44, 14}});
+    const QPainterPath anal =
+        blob({{33, 34}, {44, 40}, {61, 41.5}, {56, 36.5}, {51, 27}, {44, 32}});
     const QPainterPath tail =
         blob({{50, 20}, {58, 15}, {66, 13}, {68, 23}, {66, 33}, {58, 31}, {50, 26}});
     const QPainterPath body = blob({{19, 23},
@@ -231,7 +233,7 @@ void angelfish(QPainter& p, bool b)
     p.setPen(QPen(K::ink(low), 0.9, Qt::SolidLine, Qt::RoundCap));
     QPainterPath filament;
     filament.moveTo(33, 33);
-    filament.cubicTo(34, 37, 38, 40, 44, 43);
+    filament.cubicTo(34, 37, 38, 40, 44, 42);
     p.drawPath(filament);
     p.restore();
     K::body(p, body, top, low);
@@ -292,28 +294,28 @@ void seahorse(QPainter& p, bool b)
     p.save();
     p.setPen(QPen(QColor(92, 156, 96), 1.6, Qt::SolidLine, Qt::RoundCap));
     QPainterPath grass;
-    grass.moveTo(58, 43);
+    grass.moveTo(58, 42);
     grass.cubicTo(56, 34, 62, 26, 58, 12);
-    grass.moveTo(64, 43);
+    grass.moveTo(64, 42);
     grass.cubicTo(66, 34, 62, 28, 67, 18);
     p.drawPath(grass);
     p.restore();
     const QPainterPath finD = blob({{47, 20}, {54, 18}, {55, 25}, {48, 27}});
     fin(p, finD, K::shade(top, 1.3), {47, 23}, 4);
-    const QPainterPath snout = K::tube({{22, 12.5}, {27, 12.3}, {32, 11.5}}, {1.6, 1.7, 2.4});
+    const QPainterPath snout = K::tube({{23, 13}, {27.5, 12.6}, {32, 11.5}}, {1.6, 1.7, 2.4});
     const QPainterPath head = ellipse({36, 10.5}, 5.5, 4.6);
-    const QPainterPath crown = blob({{34, 7}, {36, 3}, {38.5, 3.5}, {39, 7}});
+    const QPainterPath crown = blob({{34, 7.5}, {36, 4.2}, {38.5, 4.6}, {39, 7.5}});
     const QPainterPath trunk = K::tube({{37, 12},
                                         {41, 15},
                                         {41.5, 20},
                                         {40, 27},
                                         {42, 33},
-                                        {45.5, 37},
-                                        {44, 41},
-                                        {39.5, 41.8},
-                                        {36.5, 39},
-                                        {38.5, 36.6},
-                                        {40.5, 38}},
+                                        {45.5, 36.5},
+                                        {44, 40},
+                                        {39.5, 40.6},
+                                        {36.5, 38},
+                                        {38.5, 35.8},
+                                        {40.5, 37}},
                                        {3.5, 4.0, 6.2, 7.0, 5.4, 3.6, 2.4, 1.9, 1.5, 1.1, 0.6});
     const QPainterPath body = trunk.united(head).united(snout).united(crown);
     K::body(p, body, top, low);
@@ -335,7 +337,7 @@ void seahorse(QPainter& p, bool b)
     p.setPen(QPen(QColor(120, 170, 210), 0.7));
     p.setBrush(QColor(230, 244, 252));
     p.drawEllipse(QPointF(25.5, 7), 1.5, 1.5);
-    p.drawEllipse(QPointF(28.5, 4), 1.1, 1.1);
+    p.drawEllipse(QPointF(29, 5.2), 1.1, 1.1);
     p.restore();
 }
 
@@ -344,14 +346,14 @@ void swordfish(QPainter& p, bool b)
     const QColor top = b ? QColor(96, 44, 112) : QColor(34, 78, 150);
     const QColor low = b ? QColor(226, 210, 226) : QColor(214, 224, 236);
     const QColor finC = b ? QColor(112, 54, 128) : QColor(44, 92, 168);
-    const QPainterPath bill = K::tube({{11, 22.6}, {18, 22.4}, {26, 22}}, {0.4, 0.9, 1.7});
+    const QPainterPath bill = K::tube({{12, 22.6}, {18.5, 22.4}, {26, 22}}, {0.4, 0.9, 1.7});
     const QPainterPath sail = blob({{31, 18}, {34, 9}, {37, 5}, {40, 10}, {44, 17}});
     const QPainterPath tail;
     QPainterPath crescent;
     crescent.moveTo(61, 23);
     crescent.quadTo(66, 18, 74, 7);
     crescent.quadTo(71, 17, 69, 23.5);
-    crescent.quadTo(71, 30, 75, 40);
+    crescent.quadTo(71, 29, 75, 35.5);
     crescent.quadTo(66, 29, 61, 25);
     crescent.closeSubpath();
     const QPainterPath pect = blob({{31, 27}, {36, 34}, {41, 38}, {38, 30}});
@@ -452,8 +454,8 @@ void moray(QPainter& p, bool b)
     const QColor top = b ? QColor(236, 186, 64) : QColor(110, 170, 76);
     const QColor low = b ? QColor(200, 146, 40) : QColor(70, 128, 52);
     const QColor speck = b ? QColor(110, 62, 20) : QColor(26, 60, 24);
-    const Pts spine{{16, 21}, {24, 18}, {32, 21}, {40, 28}, {48, 31},
-                    {56, 27}, {63, 21}, {69, 23}, {73, 30}, {75, 36}};
+    const Pts spine{{16, 21}, {24, 18}, {32, 21},   {40, 28},   {48, 31},
+                    {56, 27}, {63, 21}, {68.5, 23}, {72, 29.5}, {73.8, 35}};
     const QList<double> half{5.2, 5.4, 5.0, 4.8, 4.6, 4.2, 3.6, 2.8, 1.8, 0.6};
     QList<double> finHalf;
     for (double h : half) {
@@ -468,9 +470,9 @@ void moray(QPainter& p, bool b)
     K::outline(p, body, K::ink(low));
     // Open jaw with a few teeth.
     QPainterPath jaw;
-    jaw.moveTo(11.5, 21.5);
+    jaw.moveTo(12.2, 21.5);
     jaw.quadTo(17, 22.8, 21, 23.5);
-    jaw.quadTo(16, 26, 12.5, 25.4);
+    jaw.quadTo(16, 26, 13, 25.4);
     jaw.closeSubpath();
     K::flat(p, jaw, QColor(120, 30, 40), K::ink(low), 0.7);
     p.save();
@@ -531,8 +533,8 @@ void tuna(QPainter& p, bool b)
     tail.moveTo(62, 23);
     tail.quadTo(67, 17, 74, 8);
     tail.quadTo(72, 17, 70, 23.5);
-    tail.quadTo(72, 30, 74, 39);
-    tail.quadTo(67, 30, 62, 24.5);
+    tail.quadTo(72, 29, 74, 36);
+    tail.quadTo(67, 29, 62, 24.5);
     tail.closeSubpath();
     K::flat(p, tail, top, line, 0.8);
     const QPainterPath body = blob({{13, 24},
@@ -613,7 +615,7 @@ void catfish(QPainter& p, bool b)
     p.setBrush(Qt::NoBrush);
     QPainterPath whiskers;
     whiskers.moveTo(15, 23);
-    whiskers.cubicTo(12, 18, 13, 12, 19, 9);
+    whiskers.cubicTo(12, 18, 15, 13.5, 24, 12.2);
     whiskers.moveTo(14, 28);
     whiskers.cubicTo(11, 32, 11, 37, 15, 41);
     whiskers.moveTo(17, 31);
@@ -681,10 +683,10 @@ void goldfish(QPainter& p, bool b)
                                     {74, 8},
                                     {69, 16},
                                     {76, 22},
-                                    {72, 30},
-                                    {76, 38},
-                                    {66, 41},
-                                    {58, 35},
+                                    {72, 28},
+                                    {71, 33},
+                                    {62, 38.5},
+                                    {57, 35},
                                     {50, 27}});
     fin(p, tail, finC, {50, 24.5}, 10);
     fin(p, blob({{33, 13}, {37, 5}, {45, 5}, {50, 16}}), finC, {42, 15}, 4);
@@ -731,7 +733,7 @@ void lionfish(QPainter& p, bool b)
     const QColor line = K::ink(top);
     // Pectoral fans and the tall dorsal spines: the lionfish silhouette.
     const QPainterPath fan =
-        blob({{32, 26}, {42, 31}, {52, 36}, {62, 40}, {48, 42}, {38, 41}, {30, 36}});
+        blob({{32, 26}, {42, 31}, {52, 35.5}, {62, 38.5}, {48, 41}, {38, 40.5}, {30, 36}});
     K::flat(p, fan, web, line, 0.6);
     K::clipped(p, fan, [&] {
         for (int i = 0; i < 7; ++i) {
@@ -743,7 +745,7 @@ void lionfish(QPainter& p, bool b)
     QList<QPointF> tips;
     for (int i = 0; i < 8; ++i) {
         const double a = (-112 + i * 9) * M_PI / 180;
-        const double len = 15.5 - std::abs(i - 2) * 1.1;
+        const double len = 14.6 - std::abs(i - 2) * 1.1;
         tips.append(QPointF(30 + i * 3 + std::cos(a) * len, 18 + std::sin(a) * len));
     }
     QList<QPointF> webPts{{27, 18}};
@@ -863,8 +865,8 @@ void sunfish(QPainter& p, bool b)
     const QColor low = b ? QColor(158, 94, 122) : QColor(128, 142, 160);
     const QColor mottle = b ? QColor(232, 190, 206) : QColor(220, 228, 236);
     const QColor line = K::ink(low);
-    K::body(p, blob({{43, 13}, {48, 6}, {52, 3}, {55, 6}, {55, 15}}), top, low);
-    K::body(p, blob({{43, 35}, {48, 41}, {52, 43}, {55, 41}, {55, 33}}), low, low);
+    K::body(p, blob({{43, 13}, {48, 6.5}, {52, 4.2}, {55, 6.5}, {55, 15}}), top, low);
+    K::body(p, blob({{43, 35}, {48, 40.5}, {52, 42}, {55, 40}, {55, 33}}), low, low);
     const QPainterPath clavus = blob(
         {{54, 14}, {59, 15}, {62, 18.5}, {60.5, 22}, {63, 25}, {61, 29}, {58.5, 33}, {54, 34}});
     K::body(p, clavus, K::shade(top, 1.15), low);
@@ -904,9 +906,9 @@ void anglerfish(QPainter& p, bool b)
     const QColor low = b ? QColor(36, 34, 54) : QColor(112, 74, 44);
     const QColor glow = b ? QColor(110, 240, 255) : QColor(255, 236, 96);
     const QColor line = K::ink(top);
-    const QPointF bulb(27.5, 4.8);
+    const QPointF bulb(27.5, 6.6);
     {
-        QRadialGradient g(bulb, b ? 5.5 : 4.5);
+        QRadialGradient g(bulb, b ? 5.0 : 4.5);
         QColor halo = glow;
         halo.setAlpha(b ? 200 : 150);
         g.setColorAt(0, halo);
@@ -956,7 +958,7 @@ void anglerfish(QPainter& p, bool b)
     p.setBrush(Qt::NoBrush);
     QPainterPath rod;
     rod.moveTo(30, 11.5);
-    rod.cubicTo(31, 6, 31, 3, bulb.x() + 1.5, bulb.y() - 0.6);
+    rod.cubicTo(31, 7, 31, 4.2, bulb.x() + 1.5, bulb.y() - 0.8);
     p.drawPath(rod);
     p.restore();
     K::flat(p, ellipse(bulb, 2.1, 2.1), glow, K::shade(glow, 0.5), 0.6);
@@ -1028,8 +1030,8 @@ void flyingfish(QPainter& p, bool b)
     tail.moveTo(56, 23.5);
     tail.quadTo(62, 19, 69, 14);
     tail.quadTo(66, 21, 65, 25);
-    tail.quadTo(70, 31, 76, 38);
-    tail.quadTo(64, 32, 56, 26);
+    tail.quadTo(70, 30, 75, 35.5);
+    tail.quadTo(64, 31, 56, 26);
     tail.closeSubpath();
     K::flat(p, tail, top, line, 0.7);
     const QPainterPath body = blob(
@@ -1116,8 +1118,8 @@ void parrotfish(QPainter& p, bool b)
     tail.moveTo(58, 22);
     tail.quadTo(66, 15, 75, 9);
     tail.quadTo(71, 17, 70, 24);
-    tail.quadTo(71, 31, 75, 39);
-    tail.quadTo(66, 33, 58, 26);
+    tail.quadTo(71, 30, 74.5, 36);
+    tail.quadTo(66, 32, 58, 26);
     tail.closeSubpath();
     fin(p, tail, finC, {58, 24}, 6);
     const QPainterPath body = blob({{14, 24},

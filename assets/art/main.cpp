@@ -54,6 +54,11 @@ int main(int argc, char** argv)
         }
         *target = QString::fromLocal8Bit(argv[++i]);
     }
+    if (tiles.isEmpty() && startup.isEmpty() && icons.isEmpty() && sheet.isEmpty() &&
+        mock.isEmpty()) {
+        std::fprintf(stderr, "make_art: nothing to write\n%s", usage);
+        return 2;
+    }
     if (!svg.isEmpty() && icons.isEmpty()) {
         std::fprintf(stderr, "make_art: --svg needs --icons\n%s", usage);
         return 2;

@@ -5,69 +5,50 @@
 
 QPainterPath MarkGlyphs::digit(int d, QPointF o, double w, double h)
 {
-    // Shapes are written in a unit box and scaled, so one table serves every size.
-    QPainterPath u;
-    switch (d) {
-    case 0:
-        u.addEllipse(QRectF(0, 0, 1, 1));
-        break;
-    case 1:
-        u.moveTo(0.2, 0.25);
-        u.lineTo(0.6, 0);
-        u.lineTo(0.6, 1);
-        break;
-    case 2:
-        u.moveTo(0.02, 0.28);
-        u.cubicTo(0.1, -0.08, 0.95, -0.08, 0.95, 0.3);
-        u.cubicTo(0.95, 0.55, 0.3, 0.7, 0.02, 1);
-        u.lineTo(1, 1);
-        break;
-    case 3:
-        u.moveTo(0.05, 0.1);
-        u.cubicTo(0.3, -0.06, 0.95, -0.04, 0.92, 0.26);
-        u.cubicTo(0.9, 0.45, 0.55, 0.48, 0.4, 0.48);
-        u.cubicTo(0.8, 0.48, 1.0, 0.6, 0.98, 0.75);
-        u.cubicTo(0.95, 1.05, 0.25, 1.08, 0.02, 0.88);
-        break;
-    case 4:
-        u.moveTo(0.72, 1);
-        u.lineTo(0.72, 0);
-        u.lineTo(0, 0.7);
-        u.lineTo(1, 0.7);
-        break;
-    case 5:
-        u.moveTo(0.92, 0);
-        u.lineTo(0.15, 0);
-        u.lineTo(0.08, 0.45);
-        u.cubicTo(0.5, 0.3, 1.02, 0.45, 0.98, 0.72);
-        u.cubicTo(0.95, 1.05, 0.25, 1.08, 0.02, 0.88);
-        break;
-    case 6:
-        u.moveTo(0.85, 0.05);
-        u.cubicTo(0.3, -0.05, 0.0, 0.35, 0.02, 0.68);
-        u.addEllipse(QRectF(0.02, 0.38, 0.96, 0.62));
-        break;
-    case 7:
-        u.moveTo(0, 0);
-        u.lineTo(1, 0);
-        u.cubicTo(0.6, 0.35, 0.4, 0.6, 0.35, 1);
-        break;
-    case 8:
-        u.addEllipse(QRectF(0.1, 0, 0.8, 0.46));
-        u.addEllipse(QRectF(0, 0.46, 1, 0.54));
-        break;
-    case 9:
-        u.addEllipse(QRectF(0.02, 0, 0.96, 0.62));
-        u.moveTo(0.98, 0.32);
-        u.cubicTo(1.0, 0.65, 0.7, 1.05, 0.15, 0.95);
-        break;
-    default:
-        return {};
+    // Polylines on a 4 x 7 grid of pixel centres (x 0..3, y 0..6). Curves this small blur into
+    // grey blobs, and a 3 drawn with two bowls differs from an 8 in only two pixels.
+    static const QList<QList<QPointF>> strokes[10] = {
+        {{{1, 0}, {2, 0}, {3, 1}, {3, 5}, {2, 6}, {1, 6}, {0, 5}, {0, 1}, {1, 0}}},
+        {{{1, 1}, {2, 0}, {2, 6}}},
+        {{{0, 1}, {1, 0}, {2, 0}, {3, 1}, {3, 2}, {0, 6}, {3, 6}}},
+        {{{0, 0}, {3, 0}, {1, 3}, {2, 3}, {3, 4}, {3, 5}, {2, 6}, {1, 6}, {0, 5}}},
+        {{{2, 6}, {2, 0}, {0, 4}, {3, 4}}},
+        {{{3, 0}, {0, 0}, {0, 3}, {2, 3}, {3, 4}, {3, 5}, {2, 6}, {0, 6}}},
+        {{{3, 0}, {2, 0}, {0, 2}, {0, 5}, {1, 6}, {2, 6}, {3, 5}, {3, 4}, {2, 3}, {0, 3}}},
+        {{{0, 0}, {3, 0}, {3, 1}, {1, 3}, {1, 6}}},
+        {{{1, 3},
+          {0, 2},
+          {0, 1},
+          {1, 0},
+          {2, 0},
+          {3, 1},
+          {3, 2},
+          {2, 3},
+          {1, 3},
+          {0, 4},
+          {0, 5},
+          {1, 6},
+          {2, 6},
+          {3, 5},
+          {3, 4},
+          {2, 3}}},
+        {{{3, 3}, {1, 3}, {0, 2}, {0, 1}, {1, 0}, {2, 0}, {3, 1}, {3, 4}, {1, 6}, {0, 6}}},
+    };
+    QPainterPath path;
+    if (d < 0 || d > 9) {
+        return path;
     }
-    QTransform t;
-    t.translate(o.x(), o.y());
-    t.scale(w, h);
-    return t.map(u);
+    for (const QList<QPointF>& line : strokes[d]) {
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            const QPointF at(o.x() + line[i].x() / 3 * w, o.y() + line[i].y() / 6 * h);
+            if (i == 0) {
+                path.moveTo(at);
+            } else {
+                path.lineTo(at);
+            }
+        }
+    }
+    return path;
 }
 
 QPainterPath MarkGlyphs::number(int n, QPointF o, double w, double h, double gap)

@@ -120,8 +120,8 @@ void TilePainter::paintMarks(QImage& image, int species, int variant)
 {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const double dw = 3.2, dh = 5.6, gap = 1.3;
-    const QPainterPath number = MarkGlyphs::number(species + 1, QPointF(12, 4.2), dw, dh, gap);
+    const QPainterPath number =
+        MarkGlyphs::number(species + 1, numberOrigin, digitWidth, digitHeight, digitGap);
     // A pale halo under the digits keeps them legible where a fin runs behind them.
     p.setPen(QPen(QColor(255, 253, 245, 220), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(number);

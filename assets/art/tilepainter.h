@@ -17,6 +17,12 @@ public:
     static constexpr int height = 52;
     static constexpr int wall = 8;
     static constexpr int faceCount = 44;
+    // The species number's digits: a 1-pixel pen on half-pixel centre lines, so the strokes land
+    // on whole pixels and stay crisp at 1x.
+    static constexpr QPointF numberOrigin{12.5, 4.5};
+    static constexpr double digitWidth = 3.0;
+    static constexpr double digitHeight = 6.0;
+    static constexpr double digitGap = 2.0;
 
     // Face n in Format_RGB32; a null image for n outside 1..faceCount.
     static QImage face(int n);
