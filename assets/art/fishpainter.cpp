@@ -10,6 +10,7 @@
 // Standard library
 #include <array>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -1228,12 +1229,8 @@ void betta(QPainter& p, bool b)
     mouth(p, {18.2, 23}, {19.8, 23.6}, line);
 }
 
-struct Species
-{
-    const char* name;
-    void (*draw)(QPainter&, bool);
-};
-
+// Name and drawing function of each species, in tile order.
+using Species = std::pair<const char*, void (*)(QPainter&, bool)>;
 constexpr std::array<Species, FishPainter::speciesCount> species{{
     {"clownfish", clownfish},
     {"angelfish", angelfish},
@@ -1267,7 +1264,7 @@ void FishPainter::paint(QPainter& p, int s, int variant)
         return;
     }
     p.save();
-    species[s].draw(p, variant == 1);
+    species[s].second(p, variant == 1);
     p.restore();
 }
 
@@ -1276,5 +1273,5 @@ QString FishPainter::name(int s)
     if (s < 0 || s >= speciesCount) {
         return {};
     }
-    return QString::fromLatin1(species[s].name);
+    return QString::fromLatin1(species[s].first);
 }

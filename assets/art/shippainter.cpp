@@ -9,6 +9,7 @@
 // Standard library
 #include <cmath>
 #include <random>
+#include <tuple>
 
 namespace {
 
@@ -149,26 +150,22 @@ void ShipPainter::sky(QPainter& p)
 void ShipPainter::clouds(QPainter& p)
 {
     std::minstd_rand rng(20260101);
-    struct Bank
-    {
-        double x, y, w, h;
-        int puffs;
-    };
-    // Large soft cumulus up high, smaller banks lower down, thin streaks near the horizon.
-    const Bank banks[] = {{58, 30, 96, 26, 26},  {196, 22, 80, 20, 22}, {268, 64, 60, 16, 14},
-                          {112, 66, 54, 13, 12}, {26, 80, 58, 7, 12},   {170, 92, 90, 6, 14},
-                          {40, 100, 70, 4, 10}};
+    // Banks as centre x, centre y, width, height and number of puffs: large soft cumulus up
+    // high, smaller banks lower down, thin streaks near the horizon.
+    const std::tuple<double, double, double, double, int> banks[] = {
+        {58, 30, 96, 26, 26}, {196, 22, 80, 20, 22}, {268, 64, 60, 16, 14}, {112, 66, 54, 13, 12},
+        {26, 80, 58, 7, 12},  {170, 92, 90, 6, 14},  {40, 100, 70, 4, 10}};
     p.setPen(Qt::NoPen);
-    for (const Bank& b : banks) {
+    for (const auto& [bx, by, bw, bh, puffs] : banks) {
         // Shadowed underside first, lit tops over it.
         for (int pass = 0; pass < 2; ++pass) {
             std::minstd_rand local(rng());
-            for (int i = 0; i < b.puffs; ++i) {
-                const double dx = between(local, -0.5, 0.5) * b.w;
-                const double lift = 1 - std::pow(2 * std::abs(dx) / b.w, 2);
-                const double dy = between(local, -0.55, 0.2) * b.h * lift;
-                const double r = between(local, 0.35, 0.6) * b.h * (0.5 + lift);
-                const QPointF c(b.x + dx, b.y + dy + (pass == 0 ? r * 0.35 : 0));
+            for (int i = 0; i < puffs; ++i) {
+                const double dx = between(local, -0.5, 0.5) * bw;
+                const double lift = 1 - std::pow(2 * std::abs(dx) / bw, 2);
+                const double dy = between(local, -0.55, 0.2) * bh * lift;
+                const double r = between(local, 0.35, 0.6) * bh * (0.5 + lift);
+                const QPointF c(bx + dx, by + dy + (pass == 0 ? r * 0.35 : 0));
                 // Built around the origin: the puff is drawn in its own scaled frame.
                 QRadialGradient g(QPointF(0, 0), r);
                 const QColor core =
@@ -180,7 +177,7 @@ void ShipPainter::clouds(QPainter& p)
                 g.setColorAt(1, edge);
                 p.setBrush(g);
                 // Low banks are seen edge-on: stretch their puffs into streaks.
-                const double stretch = b.h < 8 ? 3.0 : 1.0;
+                const double stretch = bh < 8 ? 3.0 : 1.0;
                 p.save();
                 p.translate(c);
                 p.scale(stretch, pass == 0 ? 0.8 : 0.9);
@@ -189,12 +186,12 @@ void ShipPainter::clouds(QPainter& p)
             }
         }
         // Warm light from the sun on the rims facing it.
-        const QPointF rim(b.x + b.w * 0.2, b.y - b.h * 0.3);
-        QRadialGradient warm(rim, b.w * 0.4);
+        const QPointF rim(bx + bw * 0.2, by - bh * 0.3);
+        QRadialGradient warm(rim, bw * 0.4);
         warm.setColorAt(0, QColor(255, 226, 180, 70));
         warm.setColorAt(1, QColor(255, 226, 180, 0));
         p.setBrush(warm);
-        p.drawEllipse(rim, b.w * 0.4, b.h * 0.8);
+        p.drawEllipse(rim, bw * 0.4, bh * 0.8);
     }
 }
 
