@@ -12,6 +12,7 @@
 #include <QStringList>
 
 // Standard library
+#include <algorithm>
 #include <cstdio>
 
 namespace {
