@@ -1,0 +1,25 @@
+#pragma once
+
+// Qt
+#include <QString>
+
+class QPainter;
+
+// The 22 fish species of the default tile set, each in two colour morphs.
+//
+// A species keeps its outline, fins and pattern type in both morphs; only the colouring changes,
+// and the second morph is chosen to differ in lightness as well as hue so the two stay apart
+// without colour vision. Every fish faces left and stays inside x 11..76, y 3..43 of an 80 x 52
+// tile, leaving the top-left and bottom-right corners of that box free for the tile's markers.
+class FishPainter
+{
+public:
+    static constexpr int speciesCount = 22;
+
+    // Draws `species` (0 .. speciesCount - 1) in morph `variant` (0 or 1) in tile pixel
+    // coordinates. The painter must have antialiasing on; its state is restored afterwards.
+    // Out-of-range arguments draw nothing.
+    static void paint(QPainter& p, int species, int variant);
+    // The common name of `species`, for review sheets; empty when out of range.
+    static QString name(int species);
+};

@@ -1,0 +1,54 @@
+#include "reviewsheet.h"
+
+// Project
+#include "tilepainter.h"
+
+// Qt
+#include <QPainter>
+
+QImage ReviewSheet::contactSheet(int scale)
+{
+    const int w = TilePainter::width, h = TilePainter::height, pad = 6;
+    const int rows = TilePainter::faceCount / 2;
+    QImage sheet(2 * w + 3 * pad, rows * (h + pad) + pad, QImage::Format_RGB32);
+    sheet.fill(QColor(0, 0, 128));
+    QPainter p(&sheet);
+    for (int n = 1; n <= TilePainter::faceCount; ++n) {
+        const int row = (n - 1) / 2, col = (n - 1) % 2;
+        p.drawImage(pad + col * (w + pad), pad + row * (h + pad), TilePainter::face(n));
+    }
+    p.end();
+    return sheet.scaled(sheet.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+QImage ReviewSheet::boardMock(QRgb background, int scale)
+{
+    const int w = TilePainter::width, h = TilePainter::height, e = TilePainter::wall;
+    const int step_x = w - e, step_y = h - e;
+    const int mockW = 4 * step_x + e + 2 * 16, mockH = 3 * step_y + e + 2 * 16;
+    QImage mock(mockW, mockH, QImage::Format_RGB32);
+    mock.fill(background);
+    QPainter p(&mock);
+    const QPoint origin(16, 16);
+    // Within a layer the left tile covers its right neighbour and the lower tile covers the one
+    // above, so draw right to left and top to bottom; a higher layer sits 8 px right and up.
+    int n = 1;
+    for (int row = 0; row < 3; ++row) {
+        for (int col = 3; col >= 0; --col) {
+            p.drawImage(origin + QPoint(col * step_x, row * step_y), TilePainter::face(n));
+            n = (n + 6) % TilePainter::faceCount + 1;
+        }
+    }
+    for (int col = 2; col >= 1; --col) {
+        p.drawImage(origin + QPoint(col * step_x + e, step_y - e), TilePainter::face(n));
+        n = (n + 4) % TilePainter::faceCount + 1;
+    }
+    p.end();
+    QImage out(mockW * (1 + scale) + 8, mockH * scale, QImage::Format_RGB32);
+    out.fill(QColor(40, 40, 40));
+    QPainter q(&out);
+    q.drawImage(0, 0, mock);
+    q.drawImage(mockW + 8, 0,
+                mock.scaled(mock.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    return out;
+}

@@ -1,0 +1,139 @@
+#include "tilepainter.h"
+
+// Project
+#include "fishpainter.h"
+#include "markglyphs.h"
+
+// Qt
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+const QColor ivory(250, 245, 228);
+const QColor ivoryLight(255, 253, 245);
+const QColor ivoryShade(222, 210, 182);
+const QColor wallLeft(178, 160, 124);
+const QColor wallBottom(196, 178, 140);
+const QColor rim(92, 76, 54);
+const QColor markInk(52, 56, 92);
+const QColor cornerShade(120, 106, 80);
+
+} // namespace
+
+QImage TilePainter::face(int n)
+{
+    if (n < 1 || n > faceCount) {
+        return {};
+    }
+    QImage image = blank();
+    const int species = (n - 1) / 2;
+    const int variant = (n - 1) % 2;
+    {
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        // Nothing may spill onto the bevel or the wall, however a fish is drawn.
+        p.setClipRect(QRect(wall + 2, 2, width - wall - 4, height - wall - 4));
+        FishPainter::paint(p, species, variant);
+    }
+    paintMarks(image, species, variant);
+    return image;
+}
+
+QImage TilePainter::blank()
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    // The two corners outside the mitred solid cannot be transparent in a 24-bit bitmap. On the
+    // board they lie over the neighbours' side walls or read as a shadow, so they take a dark wall
+    // tone rather than the window colour, which would punch a hole at every tile junction.
+    image.fill(cornerShade);
+    paintTile(image);
+    return image;
+}
+
+void TilePainter::paintTile(QImage& image)
+{
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double w = width, h = height, e = wall;
+    // The side wall: the tile's thickness seen from the lower left, mitred at the corner.
+    QPainterPath left;
+    left.moveTo(e, 0.5);
+    left.lineTo(0.5, e);
+    left.lineTo(0.5, h - 0.5);
+    left.lineTo(e, h - e);
+    left.closeSubpath();
+    QPainterPath bottom;
+    bottom.moveTo(e, h - e);
+    bottom.lineTo(0.5, h - 0.5);
+    bottom.lineTo(w - e, h - 0.5);
+    bottom.lineTo(w - 0.5, h - e);
+    bottom.closeSubpath();
+    QLinearGradient lg(0, 0, e, 0);
+    lg.setColorAt(0, wallLeft.darker(115));
+    lg.setColorAt(1, wallLeft);
+    p.setPen(Qt::NoPen);
+    p.setBrush(lg);
+    p.drawPath(left);
+    QLinearGradient bg(0, h - e, 0, h);
+    bg.setColorAt(0, wallBottom);
+    bg.setColorAt(1, wallBottom.darker(112));
+    p.setBrush(bg);
+    p.drawPath(bottom);
+
+    // The top surface with a bevel lit from the upper right.
+    const QRectF top(e, 0, w - e, h - e);
+    p.setBrush(ivory);
+    p.drawRect(top);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(Qt::NoPen);
+    p.setBrush(ivoryLight);
+    p.drawPolygon(QPolygon({QPoint(wall, 0), QPoint(width, 0), QPoint(width, height - wall),
+                            QPoint(width - 2, height - wall - 2), QPoint(width - 2, 2),
+                            QPoint(wall + 2, 2)}));
+    p.setBrush(ivoryShade);
+    p.drawPolygon(
+        QPolygon({QPoint(wall, 0), QPoint(wall + 2, 2), QPoint(wall + 2, height - wall - 2),
+                  QPoint(width - 2, height - wall - 2), QPoint(width, height - wall),
+                  QPoint(wall, height - wall)}));
+    p.setRenderHint(QPainter::Antialiasing, true);
+    // A thin rim around the whole solid keeps neighbouring tiles apart on the board.
+    QPainterPath outline;
+    outline.moveTo(e, 0.5);
+    outline.lineTo(w - 0.5, 0.5);
+    outline.lineTo(w - 0.5, h - e);
+    outline.lineTo(w - e, h - 0.5);
+    outline.lineTo(0.5, h - 0.5);
+    outline.lineTo(0.5, e);
+    outline.closeSubpath();
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(rim, 1.0));
+    p.drawPath(outline);
+    p.setPen(QPen(QColor(rim.red(), rim.green(), rim.blue(), 120), 0.8));
+    p.drawLine(QPointF(e, h - e), QPointF(0.5, h - 0.5));
+    p.drawLine(QPointF(e, 0.5), QPointF(e, h - e));
+    p.drawLine(QPointF(e, h - e), QPointF(w - 0.5, h - e));
+}
+
+void TilePainter::paintMarks(QImage& image, int species, int variant)
+{
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPainterPath number =
+        MarkGlyphs::number(species + 1, numberOrigin, digitWidth, digitHeight, digitGap);
+    // A pale halo under the digits keeps them legible where a fin runs behind them.
+    p.setPen(QPen(QColor(255, 253, 245, 220), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(number);
+    p.setPen(QPen(markInk, 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(number);
+    p.setPen(QPen(QColor(255, 253, 245), 0.8));
+    p.setBrush(markInk);
+    const double y = 39.5;
+    if (variant == 0) {
+        p.drawEllipse(QPointF(73.3, y), 2.1, 2.1);
+    } else {
+        p.drawEllipse(QPointF(68.3, y), 2.1, 2.1);
+        p.drawEllipse(QPointF(73.3, y), 2.1, 2.1);
+    }
+}

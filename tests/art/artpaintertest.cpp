@@ -1,0 +1,232 @@
+// Checks the painters' own contracts, below the level of the files the build writes.
+
+// Project
+#include "artwriter.h"
+#include "fishpainter.h"
+#include "iconpainter.h"
+#include "markglyphs.h"
+#include "shippainter.h"
+#include "tilepainter.h"
+
+// Qt
+#include <QFile>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// Where a fish may draw, and the two corners of that box the tile keeps for its marks.
+const QRect fishBox(11, 3, 66, 41);
+const QRect numberCorner(11, 3, 11, 9);
+const QRect pipCorner(66, 37, 10, 6);
+
+QImage transparentTile()
+{
+    QImage img(TilePainter::width, TilePainter::height, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    return img;
+}
+
+QImage renderDigit(int d)
+{
+    QImage img(8, 10, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(
+        MarkGlyphs::digit(d, QPointF(2.5, 2.5), TilePainter::digitWidth, TilePainter::digitHeight));
+    return img;
+}
+
+} // namespace
+
+class ArtPainterTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fishStaysInItsBox_data();
+    void fishStaysInItsBox();
+    void digitsAreDistinct();
+    void numbersFitTheirCorner();
+    void writerOutputs();
+    void writerReportsFailure();
+    void deterministic_data();
+    void deterministic();
+    void builtTilesAreCurrent();
+};
+
+void ArtPainterTest::fishStaysInItsBox_data()
+{
+    QTest::addColumn<int>("species");
+    QTest::addColumn<int>("variant");
+    for (int s = 0; s < FishPainter::speciesCount; ++s) {
+        for (int v = 0; v < 2; ++v) {
+            QTest::addRow("%s %c", qPrintable(FishPainter::name(s)), 'A' + v) << s << v;
+        }
+    }
+}
+
+void ArtPainterTest::fishStaysInItsBox()
+{
+    // The tile clips a fish to its surface, so straying would not show as an error, only as a
+    // fin cut off at the bevel or a tail under the pips. Faint glows (alpha <= 64) may spill.
+    QFETCH(int, species);
+    QFETCH(int, variant);
+    QImage img = transparentTile();
+    {
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        FishPainter::paint(p, species, variant);
+    }
+    int inked = 0;
+    for (int y = 0; y < img.height(); ++y) {
+        for (int x = 0; x < img.width(); ++x) {
+            if (qAlpha(img.pixel(x, y)) <= 64) {
+                continue;
+            }
+            ++inked;
+            QVERIFY2(
+                fishBox.contains(x, y),
+                qPrintable(QStringLiteral("ink outside the fish box at (%1, %2)").arg(x).arg(y)));
+            QVERIFY2(
+                !numberCorner.contains(x, y) && !pipCorner.contains(x, y),
+                qPrintable(QStringLiteral("ink in a marker corner at (%1, %2)").arg(x).arg(y)));
+        }
+    }
+    // A species that lost its drawing would leave a blank tile; the smallest (the seahorse)
+    // covers several hundred pixels.
+    QVERIFY2(inked > 300, qPrintable(QStringLiteral("only %1 pixels drawn").arg(inked)));
+}
+
+void ArtPainterTest::digitsAreDistinct()
+{
+    // At 4 x 7 pixels a slip in a glyph table can make two digits look alike. The closest
+    // legible pair, 0 and 8, differs in the 5 pixels of the 8's waist; a glyph copied or missing
+    // a stroke comes within 3 of another. Require 4.
+    std::array<QImage, 10> digits;
+    for (int d = 0; d < 10; ++d) {
+        digits[d] = renderDigit(d);
+    }
+    for (int a = 0; a < 10; ++a) {
+        for (int b = a + 1; b < 10; ++b) {
+            int differing = 0;
+            for (int y = 0; y < 10; ++y) {
+                for (int x = 0; x < 8; ++x) {
+                    differing += std::abs(qAlpha(digits[a].pixel(x, y)) -
+                                          qAlpha(digits[b].pixel(x, y))) > 100;
+                }
+            }
+            QVERIFY2(differing >= 4, qPrintable(QStringLiteral("digits %1 and %2 differ in only "
+                                                               "%3 pixels")
+                                                    .arg(a)
+                                                    .arg(b)
+                                                    .arg(differing)));
+        }
+    }
+}
+
+void ArtPainterTest::numbersFitTheirCorner()
+{
+    // With the pen's half width, species numbers 1..22 must stay in the corner the fish leaves
+    // free, and numberWidth must cover what number() draws.
+    const QPointF origin = TilePainter::numberOrigin;
+    const double gap = TilePainter::digitGap;
+    const double digitW = TilePainter::digitWidth, digitH = TilePainter::digitHeight;
+    for (int n = 1; n <= FishPainter::speciesCount; ++n) {
+        const QRectF drawn = MarkGlyphs::number(n, origin, digitW, digitH, gap).boundingRect();
+        QVERIFY2(!drawn.isEmpty(), qPrintable(QStringLiteral("number %1 is empty").arg(n)));
+        const double width = MarkGlyphs::numberWidth(n, digitW, gap);
+        QVERIFY2(drawn.right() <= origin.x() + width + 0.01,
+                 qPrintable(QStringLiteral("number %1 is wider than numberWidth").arg(n)));
+        QVERIFY2(QRectF(numberCorner).contains(drawn.adjusted(-0.5, -0.5, 0.5, 0.5)),
+                 qPrintable(QStringLiteral("number %1 leaves its corner").arg(n)));
+    }
+}
+
+void ArtPainterTest::writerOutputs()
+{
+    // The game reads 24-bit BMPs only; an image that carries alpha must still come out 24-bit,
+    // while icons keep their transparency.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QImage img(4, 3, QImage::Format_ARGB32);
+    img.fill(qRgba(10, 20, 30, 100));
+    ArtWriter writer;
+    const QString bmp = dir.filePath("deep/down/a.bmp");
+    QVERIFY(writer.writeBmp(img, bmp));
+    QFile file(bmp);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray header = file.read(30);
+    QCOMPARE(header.size(), 30);
+    QCOMPARE(int(quint8(header[28])), 24);
+    const QString png = dir.filePath("b.png");
+    QVERIFY(writer.writePng(img, png));
+    QCOMPARE(qAlpha(QImage(png).pixel(0, 0)), 100);
+    QCOMPARE(writer.failures(), 0);
+}
+
+void ArtPainterTest::writerReportsFailure()
+{
+    // A folder cannot be made below a regular file: the write fails, is counted, and the writer
+    // goes on with the next file.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QFile blocker(dir.filePath("file"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    ArtWriter writer;
+    QImage img(2, 2, QImage::Format_RGB32);
+    img.fill(Qt::red);
+    QVERIFY(!writer.writeBmp(img, dir.filePath("file/sub/x.bmp")));
+    QVERIFY(!writer.copy(dir.filePath("missing.svg"), dir.filePath("y.svg")));
+    QVERIFY(writer.writeBmp(img, dir.filePath("z.bmp")));
+    QCOMPARE(writer.failures(), 2);
+}
+
+void ArtPainterTest::deterministic_data()
+{
+    QTest::addColumn<int>("which");
+    QTest::newRow("face 1") << 1;
+    QTest::newRow("face 44") << 44;
+    QTest::newRow("start-up picture") << 100;
+    QTest::newRow("icon 16") << 116;
+    QTest::newRow("icon 256") << 356;
+}
+
+void ArtPainterTest::deterministic()
+{
+    // The build promises identical bytes every time: no clock, no unseeded randomness and no
+    // uninitialised pixels may leak into a picture.
+    QFETCH(int, which);
+    auto render = [which] {
+        if (which <= TilePainter::faceCount) {
+            return TilePainter::face(which);
+        }
+        if (which == 100) {
+            return ShipPainter::picture();
+        }
+        return IconPainter::icon(which - 100);
+    };
+    const QImage first = render();
+    QVERIFY(!first.isNull());
+    QVERIFY(first == render());
+}
+
+void ArtPainterTest::builtTilesAreCurrent()
+{
+    // The build re-runs the generator whenever its sources change; if that dependency broke,
+    // the tile set in the run folder would be stale and differ from what the painters draw now.
+    for (int n = 1; n <= TilePainter::faceCount; ++n) {
+        const QString path = QStringLiteral(FISHPAIRS_TILE_DIR "/%1.bmp").arg(n);
+        const QImage built(path, "BMP");
+        QVERIFY2(!built.isNull(), qPrintable(path + ": missing or unreadable"));
+        QVERIFY2(built.convertToFormat(QImage::Format_RGB32) == TilePainter::face(n),
+                 qPrintable(path + ": differs from what the generator draws now"));
+    }
+}
+
+QTEST_GUILESS_MAIN(ArtPainterTest)
+#include "artpaintertest.moc"
