@@ -108,6 +108,8 @@ void StartupTest::windowIsFixedNavyAndCaptioned()
     auto* credits = child<QLabel>("Label2");
     QCOMPARE(credits->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     QCOMPARE(credits->text().count(QLatin1Char('\n')), 1);
+    const QPixmap picture = child<QLabel>("Picture1")->pixmap();
+    QCOMPARE(picture.size(), QSize(300, 178));
 }
 
 void StartupTest::focusStartsOnOkAndFollowsTheDesignedOrder()
