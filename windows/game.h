@@ -34,6 +34,7 @@ public:
     const board::Board& board() const { return board_; }
     TileView* tileView() const { return Image1; }
     bool celebrating() const { return celebration_.isActive(); }
+    QTimer* celebrationTimer() { return &celebration_; }
 
     // Test hooks: the seed of every later deal (otherwise taken from the clock), and the time of
     // day in seconds since midnight (otherwise the system's).

@@ -37,9 +37,11 @@ void writeTileSet(const QString& name)
     }
 }
 
-const QStringList kSetNames{QStringLiteral("1"),  QStringLiteral("1"),   QStringLiteral("2"),
-                            QString(),            QStringLiteral("  "),  QStringLiteral(".."),
-                            QStringLiteral("a/b"), QStringLiteral("Рыбы"), QString(300, QLatin1Char('x'))};
+const QStringList kSetNames{QStringLiteral("1"),           QStringLiteral("1"),
+                            QStringLiteral("2"),           QString(),
+                            QStringLiteral("  "),          QStringLiteral(".."),
+                            QStringLiteral("a/b"),         QStringLiteral("Рыбы"),
+                            QString(300, QLatin1Char('x'))};
 
 } // namespace
 
@@ -62,8 +64,8 @@ private:
     QRandomGenerator random_;
     Module1 module_;
     startup* startup_ = nullptr;
-    QPointer<Game> watched_;      // the game the snapshot below belongs to
-    QPointer<Game> planned_;      // the game the plan below belongs to
+    QPointer<Game> watched_; // the game the snapshot below belongs to
+    QPointer<Game> planned_; // the game the plan below belongs to
     std::vector<testing::Pair> plan_;
     std::array<board::Flag, 3 * 132> flags_{};
     QString log_;
@@ -80,7 +82,10 @@ void MonkeyTest::act(int action)
         QTest::mouseClick(control<QPushButton>(startup_, "Command1"), Qt::LeftButton);
         break;
     }
-    case 1: case 2: case 3: case 4: { // a click anywhere on the board
+    case 1:
+    case 2:
+    case 3:
+    case 4: { // a click anywhere on the board
         if (!game)
             return act(0);
         TileView* view = game->tileView();
@@ -103,7 +108,9 @@ void MonkeyTest::act(int action)
         log_ = QStringLiteral("HINT");
         QTest::mouseClick(control<QPushButton>(game, "Command3"), Qt::LeftButton);
         break;
-    case 7: case 8: case 9: { // take pairs that keep the game winnable, so games get somewhere
+    case 7:
+    case 8:
+    case 9: { // take pairs that keep the game winnable, so games get somewhere
         if (!game || game->board().Started() == 0)
             return act(5);
         if (game->board().SelectedFace() != -1)
@@ -175,7 +182,9 @@ QString MonkeyTest::checkInvariants()
     if (watched_ == game)
         for (std::size_t i = 0; i < now.size(); ++i)
             if (now[i] != 0 && flags_[i] == 0)
-                return QStringLiteral("flag %1 of position %2 was set again").arg(i / 132).arg(i % 132);
+                return QStringLiteral("flag %1 of position %2 was set again")
+                    .arg(i / 132)
+                    .arg(i % 132);
     watched_ = game;
     flags_ = now;
 
@@ -206,7 +215,9 @@ QString MonkeyTest::checkInvariants()
     if (b.SelectedFace() == -1 && lifted != 0)
         return QStringLiteral("tile %1 lifted with nothing selected").arg(liftedAt);
     if (b.SelectedFace() != -1 && (lifted != 1 || liftedAt != b.SelectedPosition()))
-        return QStringLiteral("selection %1 but %2 tiles lifted").arg(b.SelectedPosition()).arg(lifted);
+        return QStringLiteral("selection %1 but %2 tiles lifted")
+            .arg(b.SelectedPosition())
+            .arg(lifted);
     if ((b.GameWon() != 0) != (b.PairsRemoved() == 66))
         return QStringLiteral("won %1 with %2 pairs").arg(b.GameWon()).arg(b.PairsRemoved());
     return {};
@@ -241,7 +252,9 @@ void MonkeyTest::randomActionsKeepTheBoardSound()
         act(action);
         const QString problem = checkInvariants();
         QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("seed %1, step %2 (%3): %4")
-                                                   .arg(seed).arg(step).arg(log_, problem)));
+                                                   .arg(seed)
+                                                   .arg(step)
+                                                   .arg(log_, problem)));
         if (module_.game && module_.game->celebrating())
             ++wins;
     }

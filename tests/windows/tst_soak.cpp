@@ -1,0 +1,91 @@
+// The victory show run for an hour of steps: memory and stack stay flat.
+
+// Local
+#include "game.h"
+#include "module1.h"
+#include "playing.h"
+#include "tileview.h"
+
+// Qt
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// A figure of /proc/self/status in kB, e.g. "VmRSS".
+qint64 statusKb(const QByteArray& field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith(field + ':'))
+            return line.mid(field.size() + 1).trimmed().split(' ').first().toLongLong();
+    return -1;
+}
+
+} // namespace
+
+class SoakTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void anHourOfTheShowKeepsMemoryAndStackFlat();
+};
+
+void SoakTest::anHourOfTheShowKeepsMemoryAndStackFlat()
+{
+    QTemporaryDir workingDir;
+    QVERIFY(QDir::setCurrent(workingDir.path()));
+    QDir().mkpath(QStringLiteral("fish/1"));
+    for (int face = 1; face <= 44; ++face) {
+        QImage image(80, 52, QImage::Format_RGB32);
+        image.fill(QColor::fromHsv(face * 8, 200, 230));
+        QVERIFY(image.save(QStringLiteral("fish/1/%1.bmp").arg(face), "BMP"));
+    }
+    Module1 module;
+    module.CardSet = QStringLiteral("1");
+    Game game(module);
+    game.setAttribute(Qt::WA_DeleteOnClose, false);
+    game.setTimeOfDay([] { return 43200.0f; });
+    game.setRandomSeed(2);
+    game.showMaximized();
+    QVERIFY(QTest::qWaitForWindowExposed(&game));
+    game.Command1_Click();
+    for (const auto& [first, second] : testing::clearingOrder(game.board())) {
+        game.Image1_Click(first);
+        game.Image1_Click(second);
+    }
+    QVERIFY(game.celebrating());
+    game.celebrationTimer()->stop(); // the loop below drives the steps, 20 a second of show
+
+    constexpr int kHour = 72000;
+    qint64 rssAfterWarmUp = 0;
+    qint64 stackAfterWarmUp = 0;
+    for (int step = 1; step <= kHour; ++step) {
+        game.Celebrate();
+        if (step % 100 == 0) {
+            game.Timer1_Timer();
+            QCoreApplication::processEvents(); // repaint, as between real steps
+        }
+        if (step == 1000) {
+            rssAfterWarmUp = statusKb("VmRSS");
+            stackAfterWarmUp = statusKb("VmStk");
+        }
+    }
+    const qint64 rss = statusKb("VmRSS");
+    const qint64 stack = statusKb("VmStk");
+    QCOMPARE(game.tileView()->circlesDrawn(), kHour + 1);
+    qInfo(
+        "after 1,000 steps: RSS %lld kB, stack %lld kB; after %d steps: RSS %lld kB, stack %lld kB",
+        rssAfterWarmUp, stackAfterWarmUp, kHour, rss, stack);
+    QVERIFY(rssAfterWarmUp > 0 && stackAfterWarmUp > 0);
+    QVERIFY2(rss - rssAfterWarmUp < 1024, "memory grew by a megabyte or more");
+    QCOMPARE(stack, stackAfterWarmUp);
+}
+
+QTEST_MAIN(SoakTest)
+#include "tst_soak.moc"
