@@ -1,21 +1,33 @@
 #include "designscale.h"
 
 // Library
+#include <algorithm>
 #include <cmath>
+
+DesignScale DesignScale::fitting(const QSizeF& extent, const QSize& window)
+{
+    const double zoom =
+        std::min(window.width() / extent.width(), window.height() / extent.height()) *
+        kTwipsPerPixel;
+    const QSizeF used = extent * (zoom / kTwipsPerPixel);
+    return DesignScale(
+        zoom, QPointF((window.width() - used.width()) / 2, (window.height() - used.height()) / 2));
+}
 
 QRectF DesignScale::toPixels(const QRectF& twips) const
 {
     const double k = pixelsPerTwip();
-    return {twips.left() * k, twips.top() * k, twips.width() * k, twips.height() * k};
+    return {origin_.x() + twips.left() * k, origin_.y() + twips.top() * k, twips.width() * k,
+            twips.height() * k};
 }
 
 QRect DesignScale::toPixelRect(const QRectF& twips) const
 {
-    const double k = pixelsPerTwip();
-    const int left = int(std::lround(twips.left() * k));
-    const int top = int(std::lround(twips.top() * k));
-    const int right = int(std::lround((twips.left() + twips.width()) * k));
-    const int bottom = int(std::lround((twips.top() + twips.height()) * k));
+    const QRectF exact = toPixels(twips);
+    const int left = int(std::lround(exact.left()));
+    const int top = int(std::lround(exact.top()));
+    const int right = int(std::lround(exact.right()));
+    const int bottom = int(std::lround(exact.bottom()));
     return {left, top, right - left, bottom - top};
 }
 

@@ -10,25 +10,32 @@
 // Library
 #include <vector>
 
-// Maps the windows' design units, twips, onto logical pixels: 15 twips to a pixel at zoom 1.
+// Maps the windows' design units, twips, onto logical pixels: 15 twips to a pixel at zoom 1,
+// times the zoom, from an origin (in pixels) where the design's (0, 0) lands.
 class DesignScale
 {
 public:
-    explicit DesignScale(double zoom = 1.0) : zoom_(zoom) {}
+    explicit DesignScale(double zoom = 1.0, QPointF origin = {}) : zoom_(zoom), origin_(origin) {}
+
+    // The largest scale at which the design area extent (twips, from the design's origin) fits
+    // into window (pixels), centred in it.
+    static DesignScale fitting(const QSizeF& extent, const QSize& window);
 
     double zoom() const { return zoom_; }
+    QPointF origin() const { return origin_; }
     double pixelsPerTwip() const { return zoom_ / kTwipsPerPixel; }
 
-    QPointF toPixels(QPointF twips) const { return twips * pixelsPerTwip(); }
+    QPointF toPixels(QPointF twips) const { return origin_ + twips * pixelsPerTwip(); }
     QRectF toPixels(const QRectF& twips) const;
     // Edges are rounded one by one, so controls that touch in twips touch on the screen.
     QRect toPixelRect(const QRectF& twips) const;
-    QPointF toTwips(QPointF pixels) const { return pixels / pixelsPerTwip(); }
+    QPointF toTwips(QPointF pixels) const { return (pixels - origin_) / pixelsPerTwip(); }
 
     static constexpr double kTwipsPerPixel = 15.0;
 
 private:
     double zoom_;
+    QPointF origin_;
 };
 
 // The controls of a window as the design places them, in twips, with their fonts in points;

@@ -10,6 +10,9 @@
 #include <QPainter>
 #include <QPushButton>
 
+// Library
+#include <cmath>
+
 namespace {
 
 // A block of the legend: indices first..last, odd ones in the left column, even ones in the right.
@@ -28,6 +31,9 @@ constexpr Block kBlocks[] = {
     {28, 43, 6720, 7800, 240},
 };
 constexpr int kRowHeight = 780;
+// What the zoom fits into the window: the legend with its left and top margins repeated at its
+// right and bottom (the pictures reach to 9000 x 6480).
+const QSizeF kDesignExtent(9720, 6720);
 
 } // namespace
 
@@ -66,10 +72,9 @@ Form2help::Form2help(const TileView::Faces& faces, QWidget* parent) : QWidget(pa
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setPalette(systemColours());
     layout_.place(Command1, {1500, 720, 675, 375}, 8.25);
-    layout_.apply(scale_);
     connect(Command1, &QPushButton::clicked, this, &Form2help::Command1_Click);
 
-    resize(scale_.toPixelRect(QRectF(0, 0, 4680, 3195)).size());
+    resize(DesignScale().toPixelRect(QRectF(0, 0, 4680, 3195)).size());
 }
 
 QPoint Form2help::imagePlace(int k)
@@ -81,10 +86,21 @@ QPoint Form2help::imagePlace(int k)
     return {};
 }
 
-QRectF Form2help::imageRect(int k) const
+QRect Form2help::imageRect(int k) const
 {
-    const QSizeF size = QSizeF(Image2[k].size()) * DesignScale::kTwipsPerPixel;
-    return scale_.toPixels(QRectF(imagePlace(k), size));
+    const QPointF topLeft = scale_.toPixels(QPointF(imagePlace(k)));
+    return {QPoint(int(std::lround(topLeft.x())), int(std::lround(topLeft.y()))),
+            (QSizeF(Image2[k].size()) * scale_.zoom()).toSize()};
+}
+
+void Form2help::resizeEvent(QResizeEvent*)
+{
+    const bool rescale = DesignScale::fitting(kDesignExtent, size()).zoom() != scale_.zoom();
+    scale_ = DesignScale::fitting(kDesignExtent, size());
+    layout_.apply(scale_);
+    if (rescale)
+        for (int k = 0; k < TileView::kFaces; ++k)
+            shown_[k] = TileView::scaledFace(Image2[k], scale_.zoom(), devicePixelRatioF());
 }
 
 void Form2help::paintEvent(QPaintEvent*)
@@ -92,7 +108,7 @@ void Form2help::paintEvent(QPaintEvent*)
     QPainter painter(this);
     // In index order, so the odd (left) picture of a row lies over the even one it overlaps.
     for (int k = 0; k < TileView::kFaces; ++k)
-        painter.drawPixmap(imageRect(k).topLeft(), Image2[k]);
+        painter.drawPixmap(imageRect(k).topLeft(), shown_[k].isNull() ? Image2[k] : shown_[k]);
 }
 
 void Form2help::Command1_Click()

@@ -27,15 +27,18 @@ public:
     // Where Image2(k), the picture of face k + 1, stands in the design, in twips.
     static QPoint imagePlace(int k);
     // Where it is drawn, in pixels of this window.
-    QRectF imageRect(int k) const;
+    QRect imageRect(int k) const;
+    const DesignScale& scale() const { return scale_; }
 
     void Command1_Click(); // OK
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     TileView::Faces Image2;
+    TileView::Faces shown_; // Image2 scaled for the zoom and the screen
     QPushButton* Command1;
     DesignLayout layout_;
     DesignScale scale_;

@@ -20,6 +20,9 @@
 namespace {
 
 constexpr int kCelebrationStepMs = 50;
+// What the zoom fits into the window: the whole board with the margin it has at its left and
+// top repeated at its right and bottom (tiles reach to 9060 x 6780), and the controls within.
+const QSizeF kDesignExtent(9360, 6840);
 
 float systemTimeOfDay()
 {
@@ -71,14 +74,13 @@ Game::Game(Module1& module, QWidget* parent)
     layout_.place(Text1, {1680, 6300, 1755, 315}, kDefaultPoints);
     layout_.place(Text2, {6480, 6360, 795, 255}, kDefaultPoints);
     layout_.apply(scale_);
-    Image1->setScale(scale_);
 
     setTabOrder(Command1, Text1);
     setTabOrder(Text1, Text2);
     setTabOrder(Text2, Command2);
     setTabOrder(Command2, Command3);
 
-    const QRect client = scale_.toPixelRect(QRectF(0, 0, 6480, 4785));
+    const QRect client = DesignScale().toPixelRect(QRectF(0, 0, 6480, 4785));
     resize(client.size());
     Image1->setGeometry(rect());
 
@@ -190,5 +192,9 @@ void Game::Celebrate()
 
 void Game::resizeEvent(QResizeEvent*)
 {
+    // One zoom for the whole design, following the window: the board fills it.
+    scale_ = DesignScale::fitting(kDesignExtent, size());
+    layout_.apply(scale_);
     Image1->setGeometry(rect());
+    Image1->setScale(scale_);
 }

@@ -25,22 +25,27 @@ public:
 
     TileView(const board::Board& board, QWidget* parent = nullptr);
 
-    // The pictures of faces 1..44; a dealt position shows the picture of its face, unscaled.
+    // The pictures of faces 1..44; a dealt position shows the picture of its face, at its own
+    // size in the design (one pixel is 15 twips) and so at the zoom's size on the screen.
     void setFaces(const Faces& faces);
     void setScale(const DesignScale& scale);
     const DesignScale& scale() const { return scale_; }
 
     // Repaints what the board says moved.
     void showMoves(const board::Outcome& outcome);
-    // Draws one circle of the victory show onto the canvas.
+    // Draws one circle of the victory show onto the canvas. The circle is in the window's own
+    // twips, whose origin is the view's top-left corner, not the board's.
     void drawCircle(const board::Circle& circle);
     int circlesDrawn() const { return circlesDrawn_; }
+
+    // face enlarged by factor for a screen of devicePixelRatio, sharp and of even lines.
+    static QPixmap scaledFace(const QPixmap& face, double factor, qreal devicePixelRatio);
 
     // The topmost tile whose image covers the point (in pixels of this view), or -1. A tile
     // without a picture still covers its 1200 x 780 place; a parked tile covers nothing.
     int tileAt(QPointF pixels) const;
     // Where tile p is drawn, in pixels of this view.
-    QRectF tileRect(int p) const;
+    QRect tileRect(int p) const;
 
 signals:
     void tileClicked(int index);
@@ -53,10 +58,13 @@ protected:
 
 private:
     const QPixmap* pictureOf(int p) const;
-    QSizeF sizeInTwips(int p) const;
+    void scaleFaces();
+    QSize pictureSize(int p) const;
+    QRect rectAt(const board::TilePlace& place, QSize picture) const;
 
     const board::Board& board_;
     Faces faces_;
+    Faces shown_; // faces_ scaled for the zoom and the screen, made once per zoom
     DesignScale scale_;
     QImage canvas_;
     int pressedTile_ = -1;

@@ -1,6 +1,7 @@
 // The game window: its design, and what its handlers show of the board.
 
 // Local
+#include "designscale.h"
 #include "game.h"
 #include "layout.h"
 #include "module1.h"
@@ -67,6 +68,8 @@ private slots:
     void clicksGoToTheTopmostTileUnderThePointer_data();
     void clicksGoToTheTopmostTileUnderThePointer();
     void helpBeforeItsWindowExistsDoesNothingHarmful();
+    void theDesignFillsTheWindowAtOneZoom_data();
+    void theDesignFillsTheWindowAtOneZoom();
     void startDealsTheSetAndBecomesNew();
     void aSetThatCannotBeReadDealsNothing_data();
     void aSetThatCannotBeReadDealsNothing();
@@ -134,10 +137,10 @@ void GameWindowTest::controlsStandWhereDesigned()
 
     auto* widget = game_->findChild<QWidget*>(name);
     QVERIFY(widget);
-    const QRect expected(qRound(twips.x() / 15.0), qRound(twips.y() / 15.0),
-                         qRound((twips.x() + twips.width()) / 15.0) - qRound(twips.x() / 15.0),
-                         qRound((twips.y() + twips.height()) / 15.0) - qRound(twips.y() / 15.0));
-    QCOMPARE(widget->geometry(), expected);
+    const DesignScale& scale = game_->tileView()->scale();
+    QCOMPARE(widget->geometry(), scale.toPixelRect(twips));
+    // The default font, 8.25 pt at 96 dpi, grows with the zoom.
+    QCOMPARE(widget->font().pixelSize(), qRound(11 * scale.zoom()));
     if (auto* button = qobject_cast<QPushButton*>(widget)) {
         QCOMPARE(button->text(), caption);
         QCOMPARE(button->palette().color(QPalette::Button), QColor(255, 255, 0));
@@ -170,9 +173,13 @@ void GameWindowTest::opensMaximizedNavyWithItsClockRunning()
 void GameWindowTest::tilesStandAtTheirDesignPlacesBeforeTheDeal()
 {
     const TileView* view = game_->tileView();
+    const DesignScale& scale = view->scale();
     for (int p = 0; p < board::layout::kPositions; ++p) {
         const auto place = board::layout::kPlaces[p];
-        QCOMPARE(view->tileRect(p), QRectF(place.left / 15.0, place.top / 15.0, 80, 52));
+        const QRectF exact = scale.toPixels(QRectF(place.left, place.top, 1200, 780));
+        QVERIFY(qAbs(view->tileRect(p).left() - exact.left()) <= 0.5);
+        QVERIFY(qAbs(view->tileRect(p).top() - exact.top()) <= 0.5);
+        QVERIFY(qAbs(view->tileRect(p).width() - exact.width()) <= 0.5);
     }
 }
 
@@ -194,7 +201,7 @@ void GameWindowTest::clicksGoToTheTopmostTileUnderThePointer()
     QFETCH(QPoint, twips);
     QFETCH(int, tile);
     const TileView* view = game_->tileView();
-    QCOMPARE(view->tileAt(QPointF(twips) / 15.0), tile);
+    QCOMPARE(view->tileAt(view->scale().toPixels(QPointF(twips))), tile);
 }
 
 void GameWindowTest::helpBeforeItsWindowExistsDoesNothingHarmful()
@@ -222,9 +229,55 @@ void GameWindowTest::winTheGame()
     }
 }
 
+void GameWindowTest::theDesignFillsTheWindowAtOneZoom_data()
+{
+    QTest::addColumn<QSize>("window");
+    QTest::newRow("normal size") << QSize(432, 319);
+    QTest::newRow("1366 x 768") << QSize(1366, 730);
+    QTest::newRow("1920 x 1080") << QSize(1920, 1050);
+    QTest::newRow("3840 x 2160") << QSize(3840, 2130);
+    QTest::newRow("tall") << QSize(700, 1200);
+}
+
+void GameWindowTest::theDesignFillsTheWindowAtOneZoom()
+{
+    QFETCH(QSize, window);
+    game_->showNormal();
+    game_->resize(window);
+    QCOMPARE(game_->size(), window);
+    deal(7);
+    TileView* view = game_->tileView();
+    const DesignScale& scale = view->scale();
+    // The board and its margins span the window's width or height, centred in the other.
+    const QRectF design = scale.toPixels(QRectF(0, 0, 9360, 6840));
+    QVERIFY(qAbs(design.width() - window.width()) < 1 ||
+            qAbs(design.height() - window.height()) < 1);
+    QVERIFY(design.width() <= window.width() + 0.5 && design.height() <= window.height() + 0.5);
+    QVERIFY(qAbs(design.center().x() - window.width() / 2.0) < 1);
+    QVERIFY(qAbs(design.center().y() - window.height() / 2.0) < 1);
+    QCOMPARE(child<QPushButton>("Command3")->geometry(),
+             scale.toPixelRect(QRect(6960, 120, 555, 375)));
+
+    // Every pixel shows the face of the tile a click there would hit (the faces are plain colours).
+    const QImage shot = view->grab().toImage();
+    for (int y = 0; y < shot.height(); y += 5)
+        for (int x = 0; x < shot.width(); x += 5) {
+            const int tile = view->tileAt(QPointF(x + 0.5, y + 0.5));
+            const QRgb expected =
+                tile < 0 ? kNavy.rgb()
+                         : QColor::fromHsv(game_->board().FaceAt(tile) * 8, 200, 230).rgb();
+            if (shot.pixel(x, y) != expected)
+                QFAIL(qPrintable(QStringLiteral("pixel %1,%2 shows %3, a click hits tile %4")
+                                     .arg(x)
+                                     .arg(y)
+                                     .arg(shot.pixel(x, y), 0, 16)
+                                     .arg(tile)));
+        }
+}
+
 void GameWindowTest::startDealsTheSetAndBecomesNew()
 {
-    const QPoint tile0 = game_->tileView()->tileRect(0).center().toPoint();
+    const QPoint tile0 = game_->tileView()->tileRect(0).center();
     QCOMPARE(colourAt(tile0), kNavy);
     deal(7);
     QCOMPARE(child<QPushButton>("Command1")->text(), QStringLiteral("NEW"));
@@ -356,16 +409,16 @@ void GameWindowTest::aClickLiftsTheTileUnderThePointer()
 {
     deal(7);
     TileView* view = game_->tileView();
-    const QRectF before = view->tileRect(0);
-    QTest::mouseClick(view, Qt::LeftButton, {}, before.center().toPoint());
+    QTest::mouseClick(view, Qt::LeftButton, {}, view->tileRect(0).center());
     QCOMPARE(child<QLineEdit>("Text1")->text(), QStringLiteral("OK!"));
-    QCOMPARE(view->tileRect(0), before.translated(200 / 15.0, -200 / 15.0));
+    QCOMPARE(game_->board().Left(0), 7860 + 200.0f);
+    QCOMPARE(game_->board().Top(0), 60 - 200.0f);
     // 5 is held from above and below in its column.
-    QTest::mouseClick(view, Qt::LeftButton, {}, view->tileRect(5).center().toPoint());
+    QTest::mouseClick(view, Qt::LeftButton, {}, view->tileRect(5).center());
     QCOMPARE(child<QLineEdit>("Text1")->text(), QStringLiteral("NOT FREE!!!"));
     // A press on one tile and a release on another is no click.
-    QTest::mousePress(view, Qt::LeftButton, {}, view->tileRect(9).center().toPoint());
-    QTest::mouseRelease(view, Qt::LeftButton, {}, view->tileRect(62).center().toPoint());
+    QTest::mousePress(view, Qt::LeftButton, {}, view->tileRect(9).center());
+    QTest::mouseRelease(view, Qt::LeftButton, {}, view->tileRect(62).center());
     QCOMPARE(child<QLineEdit>("Text1")->text(), QStringLiteral("NOT FREE!!!"));
 }
 
@@ -376,9 +429,14 @@ void GameWindowTest::hintShiftsThePairOnScreen()
     const board::Outcome hint = expected.Hint();
     QCOMPARE(hint.moves.size(), 2);
     const int i = hint.moves[0].position;
-    const QRectF before = game_->tileView()->tileRect(i);
+    const board::TilePlace before = game_->board().PlaceOf(i);
+    const QRect drawnBefore = game_->tileView()->tileRect(i);
     QTest::mouseClick(child<QPushButton>("Command3"), Qt::LeftButton);
-    QCOMPARE(game_->tileView()->tileRect(i), before.translated(20, -20));
+    QCOMPARE(game_->board().Left(i), before.left + 300);
+    QCOMPARE(game_->board().Top(i), before.top - 300);
+    const double shift = 300 * game_->tileView()->scale().pixelsPerTwip();
+    QVERIFY(qAbs(game_->tileView()->tileRect(i).left() - drawnBefore.left() - shift) <= 1);
+    QVERIFY(qAbs(game_->tileView()->tileRect(i).top() - drawnBefore.top() + shift) <= 1);
     QCOMPARE(child<QLineEdit>("Text1")->text(), QStringLiteral("1"));
 }
 

@@ -48,8 +48,8 @@ private slots:
 private:
     QColor shownColour(int k) const
     {
-        return module_.help->grab().toImage().pixelColor(
-            module_.help->imageRect(k).center().toPoint() + QPoint(10, 0));
+        return module_.help->grab().toImage().pixelColor(module_.help->imageRect(k).center() +
+                                                         QPoint(10, 0));
     }
 
     QTemporaryDir workingDir_;
@@ -99,18 +99,18 @@ void HelpWindowTest::showsEveryPartnerPairOnOneRow()
     QVERIFY(module_.help->windowState() & Qt::WindowMaximized);
     QCOMPARE(module_.help->palette().color(QPalette::Window), QColor(0, 128, 0));
     auto* ok = module_.help->findChild<QPushButton*>(QStringLiteral("Command1"));
-    QCOMPARE(ok->geometry(), QRect(100, 48, 45, 25));
+    QCOMPARE(ok->geometry(), module_.help->scale().toPixelRect(QRect(1500, 720, 675, 375)));
 
     // Counting rows from 1 over the blocks: row r shows face 2r - 1 on the right and 2r on the
     // left, the left one lying over the right where they overlap.
     const QImage shot = module_.help->grab().toImage();
     for (int row = 1; row <= 22; ++row) {
-        const QRectF right = module_.help->imageRect(2 * row - 2);
-        const QRectF left = module_.help->imageRect(2 * row - 1);
+        const QRect right = module_.help->imageRect(2 * row - 2);
+        const QRect left = module_.help->imageRect(2 * row - 1);
         QCOMPARE(right.top(), left.top());
         QVERIFY(left.left() < right.left());
-        QCOMPARE(shot.pixelColor(right.center().toPoint()).rgb(), faceColour(2 * row - 1, 1).rgb());
-        QCOMPARE(shot.pixelColor(left.center().toPoint()).rgb(), faceColour(2 * row, 1).rgb());
+        QCOMPARE(shot.pixelColor(right.center()).rgb(), faceColour(2 * row - 1, 1).rgb());
+        QCOMPARE(shot.pixelColor(left.center()).rgb(), faceColour(2 * row, 1).rgb());
         const QPoint overlap((left.right() + right.left()) / 2, left.center().y());
         QCOMPARE(shot.pixelColor(overlap).rgb(), faceColour(2 * row, 1).rgb());
     }
