@@ -79,6 +79,10 @@ Game::Game(Module1& module, QWidget* parent)
     setTabOrder(Text1, Text2);
     setTabOrder(Text2, Command2);
     setTabOrder(Command2, Command3);
+    // Then the board, for play from the keyboard.
+    setTabOrder(Command3, Image1);
+    Text1->setAccessibleName(QStringLiteral("Status"));
+    Text2->setAccessibleName(QStringLiteral("Clock"));
 
     const QRect client = DesignScale().toPixelRect(QRectF(0, 0, 6480, 4785));
     resize(client.size());

@@ -6,10 +6,13 @@
 #include "module1.h"
 
 // Qt
+#include <QCompleter>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringListModel>
 
 namespace {
 
@@ -37,6 +40,7 @@ startup::startup(Module1& module, QWidget* parent) : QWidget(parent), module_(mo
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setPixmap(QPixmap(QStringLiteral(":/startup.bmp")));
     Picture1->setFocusPolicy(Qt::StrongFocus);
+    Picture1->setAccessibleName(QStringLiteral("A sailing ship under a cloudy sky"));
     Picture1->setPalette(systemColours());
 
     Label2 = new QLabel(QString::fromUtf8(kCredits), this);
@@ -57,6 +61,12 @@ startup::startup(Module1& module, QWidget* parent) : QWidget(parent), module_(mo
 
     Text1 = new QLineEdit(QStringLiteral("1"), this);
     Text1->setObjectName(QStringLiteral("Text1"));
+    // The box stays a plain text box, and offers the tile sets there are as the player types.
+    auto* tileSets = new QCompleter(new QStringListModel(this), this);
+    tileSets->setCaseSensitivity(Qt::CaseInsensitive);
+    Text1->setCompleter(tileSets);
+    connect(Text1, &QLineEdit::textEdited, this, &startup::offerTileSets);
+    Label1->setBuddy(Text1);
     Text1->setPalette(systemColours());
 
     Command2 = new QPushButton(QStringLiteral("INFO"), this);
@@ -97,6 +107,18 @@ void startup::keyPressEvent(QKeyEvent* event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void startup::offerTileSets()
+{
+    // Read afresh at every keystroke (a handful of folder names), so a set added while the game
+    // runs is offered too, and the window opens without touching the disk.
+    auto* model = static_cast<QStringListModel*>(Text1->completer()->model());
+    const QStringList sets =
+        QDir(QStringLiteral("fish"))
+            .entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    if (model->stringList() != sets)
+        model->setStringList(sets);
 }
 
 void startup::Command1_Click()

@@ -15,6 +15,10 @@
 // The board as the player sees it: the 132 tile images at the places the board holds, higher
 // positions over lower ones, over a canvas that keeps the circles of the victory show. It only
 // reads the board; clicks go out as tileClicked to the window, which asks the board.
+//
+// It can be played from the keyboard: the arrow keys move a focus ring between the tiles a player
+// can see, and Space or Enter clicks the tile in the ring. Assistive technology sees every tile
+// as a button (see TileViewAccessible).
 class TileView : public QWidget
 {
     Q_OBJECT
@@ -47,6 +51,22 @@ public:
     // Where tile p is drawn, in pixels of this view.
     QRect tileRect(int p) const;
 
+    // Whether tile p stands and nothing stands on it: the tile a player sees at its place.
+    bool isTopmost(int p) const;
+    // The tile in the keyboard's focus ring, or -1.
+    int focusTile() const { return focusTile_; }
+    // Whether the ring is drawn: while the board has the focus and the keyboard is in use.
+    bool ringShown() const { return ringShown_ && hasFocus(); }
+    void setFocusTile(int p);
+    // Tile p in words, for assistive technology: "face 11 (pair 6), free".
+    QString describeTile(int p) const;
+    // Whether tile p stands on the board (it is not parked out of sight).
+    bool isStanding(int p) const;
+
+public slots:
+    // Clicks tile p as the pointer would.
+    void activateTile(int p);
+
 signals:
     void tileClicked(int index);
 
@@ -55,12 +75,20 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     const QPixmap* pictureOf(int p) const;
     void scaleFaces();
     QSize pictureSize(int p) const;
     QRect rectAt(const board::TilePlace& place, QSize picture) const;
+    // The topmost tile nearest to from in direction (one of the arrow keys), or -1.
+    int neighbourOf(int from, int key) const;
+    // The topmost tile nearest to a point of the board, in twips.
+    int nearestTopmost(QPointF twips) const;
+    void notifyAccessibility();
 
     const board::Board& board_;
     Faces faces_;
@@ -69,4 +97,7 @@ private:
     QImage canvas_;
     int pressedTile_ = -1;
     int circlesDrawn_ = 0;
+    int focusTile_ = -1;
+    bool ringShown_ = false;
+    std::array<QString, board::Board::kPositions> described_; // as assistive technology last heard
 };

@@ -6,9 +6,13 @@
 #include "startup.h"
 
 // Qt
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -30,6 +34,7 @@ private slots:
     void okAgainShowsTheLoadedGameWithoutReloading();
     void closingTheGameThenOkLoadsAFreshOne();
     void programEndsWithItsLastWindow();
+    void typingOffersTheTileSetsThereAre();
 
 private:
     template <class T> T* child(const char* name) const
@@ -234,6 +239,43 @@ void StartupTest::programEndsWithItsLastWindow()
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(gameOutlivedStartup);
     QVERIFY(!timedOut);
+}
+
+void StartupTest::typingOffersTheTileSetsThereAre()
+{
+    QTemporaryDir workingDir;
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(workingDir.path()));
+    for (const char* set : {"1", "sea", "Shells", "river"})
+        QVERIFY(QDir().mkpath(QStringLiteral("fish/") + QLatin1String(set)));
+    QFile(QStringLiteral("fish/stray.bmp")).open(QIODevice::WriteOnly); // a file, not a set
+
+    auto* box = child<QLineEdit>("Text1");
+    window_->activateWindow();
+    box->setFocus();
+    box->clear();
+    QTest::keyClicks(box, QStringLiteral("s"));
+    QCompleter* completer = box->completer();
+    QVERIFY(completer);
+    QStringList offered;
+    for (int row = 0; completer->setCurrentRow(row); ++row)
+        offered << completer->currentCompletion();
+    QCOMPARE(offered, (QStringList{QStringLiteral("sea"), QStringLiteral("Shells")}));
+    QVERIFY(completer->popup()->isVisible());
+
+    // Enter takes the offer and leaves the start-up window as it is; the next Enter is OK.
+    QTest::keyClick(completer->popup(), Qt::Key_Down);
+    QTest::keyClick(completer->popup(), Qt::Key_Return);
+    QCOMPARE(box->text(), QStringLiteral("sea"));
+    QVERIFY(!module_->game);
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(module_->CardSet, QStringLiteral("sea"));
+
+    // Whatever is typed still goes through unchanged.
+    box->setText(QStringLiteral("s"));
+    QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
+    QCOMPARE(module_->CardSet, QStringLiteral("s"));
+    QDir::setCurrent(before);
 }
 
 QTEST_MAIN(StartupTest)

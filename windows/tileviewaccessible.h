@@ -1,0 +1,33 @@
+#pragma once
+
+// Qt
+#include <QAccessibleWidget>
+
+// Library
+#include <array>
+
+class TileView;
+
+// The board for assistive technology: a panel whose 132 children are the tiles, child i being
+// position i, each a button named by its face and state (see TileAccessible). Parked tiles stay
+// in the list, invisible, so a child's index always names the same position.
+class TileViewAccessible : public QAccessibleWidget
+{
+public:
+    explicit TileViewAccessible(TileView* view);
+    ~TileViewAccessible() override;
+
+    // For QAccessible::installFactory: our interface for a TileView, nothing for anything else.
+    static QAccessibleInterface* factory(const QString& className, QObject* object);
+
+    int childCount() const override;
+    QAccessibleInterface* child(int index) const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
+    QAccessibleInterface* childAt(int x, int y) const override;
+    QAccessibleInterface* focusChild() const override;
+
+    TileView* view() const;
+
+private:
+    mutable std::array<QAccessible::Id, 132> ids_{};
+};
