@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Builds the Debian package and proves it: its control data and contents, the desktop entry and
+# AppStream data validated, and the game started from the entry as a desktop would start it,
+# from the package unpacked into a throw-away root.
+#   check-package.sh BUILD_DIR
+set -euo pipefail
+build=$1
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
+
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" >/dev/null
+deb=$(ls "$work"/out/fishpairs_*.deb)
+dpkg-deb --info "$deb" >"$work/info"
+grep -q '^ Package: fishpairs$' "$work/info"
+grep -q '^ Depends: .*libqt6widgets6' "$work/info"
+root=$work/root
+dpkg-deb -x "$deb" "$root"
+
+fail() { echo "package: $*" >&2; exit 1; }
+entry=$(ls "$root"/usr/share/applications/*.desktop)
+desktop-file-validate "$entry"
+appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml >/dev/null ||
+  appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml
+path=$(sed -n 's/^Path=//p' "$entry")
+exec_line=$(sed -n 's/^Exec=//p' "$entry")
+[ "$path" = /usr/share/fishpairs ] || fail "the entry starts the game in '$path'"
+for n in $(seq 1 44); do [ -s "$root$path/fish/1/$n.bmp" ] || fail "fish/1/$n.bmp is missing"; done
+[ -s "$root$path/info.rtf" ] || fail "info.rtf is missing"
+for size in 16 32 48 64 128 256; do
+  [ -s "$root/usr/share/icons/hicolor/${size}x${size}/apps/fishpairs.png" ] || fail "no ${size}px icon"
+done
+[ -x "$root/usr/bin/$exec_line" ] || fail "the entry runs '$exec_line', which the package lacks"
+
+# Start it as the menu would: in the entry's folder, the entry's command.
+display=:$((200 + RANDOM % 300))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
+(cd "$root$path" && DISPLAY=$display exec "$root/usr/bin/$exec_line") >"$work/game.log" 2>&1 &
+game=$!
+DISPLAY=$display timeout 20 xdotool search --sync --name '^Option$' >/dev/null ||
+  fail "the start-up window did not appear: $(cat "$work/game.log")"
+kill -0 "$game" || fail "the game ended: $(cat "$work/game.log")"
+kill "$game"
+echo "package: $(basename "$deb") is sound ($(sed -n 's/^ Installed-Size: //p' "$work/info") kB installed)"
