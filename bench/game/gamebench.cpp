@@ -81,28 +81,31 @@ int main(int argc, char* argv[])
     const auto scale = [smoke](int calls) { return smoke ? 1 : calls; };
 
     std::uint32_t seed = 1;
-    const double deal = medianMicros(rounds, scale(2000), [] {}, [&](int) {
-        board::Board b;
-        board::Random random(++seed);
-        b.Deal(random, QStringLiteral("1"), 0);
-    });
+    const double deal = medianMicros(
+        rounds, scale(2000), [] {},
+        [&](int) {
+            board::Board b;
+            board::Random random(++seed);
+            b.Deal(random, QStringLiteral("1"), 0);
+        });
 
     QString error;
     bool loaded = true;
-    const double loadAndDeal = medianMicros(rounds, scale(20), [] {}, [&](int) {
-        loaded = TileSet::load(QStringLiteral("1"), &error).has_value() && loaded;
-        board::Board b;
-        board::Random random(++seed);
-        b.Deal(random, QStringLiteral("1"), 0);
-    });
+    const double loadAndDeal = medianMicros(
+        rounds, scale(20), [] {},
+        [&](int) {
+            loaded = TileSet::load(QStringLiteral("1"), &error).has_value() && loaded;
+            board::Board b;
+            board::Random random(++seed);
+            b.Deal(random, QStringLiteral("1"), 0);
+        });
 
     std::vector<board::Board> boards;
     for (std::uint32_t s = 1; s <= 64; ++s)
         boards.push_back(dealt(s));
     std::vector<board::Board> work;
     const double hintFull = medianMicros(
-        rounds, scale(int(boards.size())), [&] { work = boards; },
-        [&](int i) { work[i].Hint(); });
+        rounds, scale(int(boards.size())), [&] { work = boards; }, [&](int i) { work[i].Hint(); });
 
     std::vector<board::Board> stuckBoards;
     for (std::uint32_t s = 1; s <= 64; ++s)

@@ -1,0 +1,15 @@
+// The yardstick: the least a Qt 6 Widgets program does to put a window on the screen.
+
+// Qt
+#include <QApplication>
+#include <QWidget>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("Bare Qt"));
+    window.resize(315, 289);
+    window.show();
+    return QApplication::exec();
+}

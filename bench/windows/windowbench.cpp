@@ -1,0 +1,104 @@
+// windowbench [--smoke] [WORKDIR]: what the game window costs, on the offscreen platform (our
+// drawing, not the X server's). Prints figures only; it never judges them.
+//
+//   START to painted   a START click through the deal, the 44 picture loads and scaling, to the
+//                      dealt board painted, in a 1366 x 768 window
+//   show, CPU          the share of a core the victory show takes while it runs (10 s)
+//
+// WORKDIR holds fish/1/ (default: the build's run folder). --smoke runs each once, briefly.
+
+// Local
+#include "game.h"
+#include "module1.h"
+#include "playing.h"
+#include "tileview.h"
+
+// Qt
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTimer>
+
+// Library
+#include <algorithm>
+#include <cstdio>
+#include <sys/resource.h>
+#include <vector>
+
+namespace {
+
+double cpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments().mid(1);
+    const bool smoke = args.contains(QStringLiteral("--smoke"));
+    QString workDir = QStringLiteral(FISHPAIRS_RUN_DIR);
+    for (const QString& arg : args)
+        if (!arg.startsWith(QLatin1String("--")))
+            workDir = arg;
+    QDir::setCurrent(workDir);
+
+    Module1 module;
+    module.CardSet = QStringLiteral("1");
+    std::vector<double> startMs;
+    for (int round = 0; round < (smoke ? 1 : 15); ++round) {
+        Game game(module);
+        game.setAttribute(Qt::WA_DeleteOnClose, false);
+        game.resize(1366, 768);
+        game.show();
+        QCoreApplication::processEvents();
+        QElapsedTimer clock;
+        clock.start();
+        game.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        game.repaint(); // paints the whole window now, the board with it
+        startMs.push_back(double(clock.nsecsElapsed()) / 1e6);
+        if (game.board().Started() != 1) {
+            std::fprintf(stderr, "windowbench: START dealt nothing (no fish/1 in %s?)\n",
+                         qPrintable(QDir::currentPath()));
+            return 1;
+        }
+    }
+    std::sort(startMs.begin(), startMs.end());
+
+    // The show, after winning a deal that can be cleared.
+    Game game(module);
+    game.setAttribute(Qt::WA_DeleteOnClose, false);
+    game.resize(1366, 768);
+    game.setRandomSeed(2);
+    game.show();
+    game.Command1_Click();
+    for (const auto& [first, second] : testing::clearingOrder(game.board())) {
+        game.Image1_Click(first);
+        game.Image1_Click(second);
+    }
+    if (!game.celebrating()) {
+        std::fprintf(stderr, "windowbench: the known deal was not won\n");
+        return 1;
+    }
+    const int showMs = smoke ? 200 : 10000;
+    const double cpuBefore = cpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    QTimer::singleShot(showMs, &app, &QCoreApplication::quit);
+    QApplication::exec();
+    const double share = (cpuSeconds() - cpuBefore) / (double(wall.nsecsElapsed()) / 1e9);
+
+    std::printf("START to painted  %8.2f ms median (min %.2f, max %.2f)\n",
+                startMs[startMs.size() / 2], startMs.front(), startMs.back());
+    std::printf("show, CPU         %8.2f %% of a core (%d circles in %.1f s)\n", 100 * share,
+                game.tileView()->circlesDrawn(), double(wall.elapsed()) / 1000);
+    return 0;
+}
