@@ -1,0 +1,214 @@
+#include "rtfdocumentbuilder.h"
+
+// Qt
+#include <QTextDocument>
+#include <QTextLength>
+#include <QTextTable>
+#include <QUrl>
+
+namespace richtext {
+
+RtfDocumentBuilder::RtfDocumentBuilder(QTextDocument* doc) : m_doc(doc), m_cursor(doc)
+{
+    m_run.reserve(4096);
+}
+
+void RtfDocumentBuilder::setCharFormat(const QTextCharFormat& format)
+{
+    if (format == m_charFormat)
+        return;
+    flushRun();
+    m_charFormat = format;
+}
+
+void RtfDocumentBuilder::setParagraph(const QTextBlockFormat& format, bool inTable)
+{
+    m_blockFormat = format;
+    m_wantTable = inTable;
+}
+
+void RtfDocumentBuilder::setRowBoundaries(const QList<int>& boundaries)
+{
+    m_rowBoundaries = boundaries;
+}
+
+void RtfDocumentBuilder::appendText(QStringView text)
+{
+    if (text.isEmpty())
+        return;
+    prepareContent();
+    m_run.append(text);
+    m_blockEmpty = false;
+}
+
+void RtfDocumentBuilder::appendChar(char16_t c)
+{
+    prepareContent();
+    m_run.append(QChar(c));
+    m_blockEmpty = false;
+}
+
+void RtfDocumentBuilder::appendImage(const QImage& image, QSizeF size)
+{
+    prepareContent();
+    flushRun();
+    ++m_imageCount;
+    const QString name = QStringLiteral("rtf-image:%1").arg(m_imageCount);
+    m_doc->addResource(QTextDocument::ImageResource, QUrl(name), image);
+    QTextImageFormat format;
+    format.merge(m_charFormat);
+    format.setName(name);
+    format.setWidth(size.width());
+    format.setHeight(size.height());
+    m_cursor.insertImage(format);
+    m_blockEmpty = false;
+}
+
+void RtfDocumentBuilder::endParagraph(bool keepEmpty)
+{
+    if (!keepEmpty && (m_pendingBreak || m_blockEmpty))
+        return;
+    prepareContent();
+    flushRun();
+    applyBlockFormat();
+    m_pendingBreak = true;
+}
+
+void RtfDocumentBuilder::endCell()
+{
+    m_wantTable = true;
+    prepareContent();
+    flushRun();
+    applyBlockFormat();
+    m_pendingBreak = false;
+    ++m_column;
+    m_rowStarted = true;
+}
+
+void RtfDocumentBuilder::endRow()
+{
+    if (!m_table || !m_rowStarted)
+        return;
+    flushRun();
+    ++m_row;
+    m_column = 0;
+    m_rowStarted = false;
+}
+
+void RtfDocumentBuilder::finish()
+{
+    flushRun();
+    applyBlockFormat();
+    m_pendingBreak = false;
+}
+
+void RtfDocumentBuilder::flushRun()
+{
+    if (m_run.isEmpty())
+        return;
+    m_cursor.insertText(m_run, m_charFormat);
+    m_run.clear();
+}
+
+void RtfDocumentBuilder::prepareContent()
+{
+    if (m_wantTable) {
+        if (!m_table)
+            openTable();
+        else if (m_row != m_cursorRow || m_column != m_cursorColumn)
+            moveToCell();
+        m_rowStarted = true;
+    } else if (m_table) {
+        closeTable();
+    }
+    if (m_pendingBreak) {
+        flushRun();
+        m_cursor.insertBlock(m_blockFormat, m_charFormat);
+        m_pendingBreak = false;
+        m_blockEmpty = true;
+    }
+}
+
+void RtfDocumentBuilder::openTable()
+{
+    flushRun();
+    // A paragraph that ended just before the table needs no empty block of its own.
+    m_pendingBreak = false;
+    if (!m_blockEmpty)
+        applyBlockFormat();
+
+    const int columns = qBound(1, int(m_rowBoundaries.size()), kMaxColumns);
+    QTextTableFormat format;
+    format.setBorder(1);
+    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    format.setBorderCollapse(true);
+    format.setCellPadding(3);
+    format.setCellSpacing(0);
+    if (m_rowBoundaries.size() == columns) {
+        QList<QTextLength> widths;
+        int left = 0;
+        for (int right : m_rowBoundaries) {
+            // Twips to pixels at 96 dpi; boundaries out of order just get no fixed width.
+            widths.append(right > left
+                              ? QTextLength(QTextLength::FixedLength, (right - left) / 15.0)
+                              : QTextLength());
+            left = qMax(left, right);
+        }
+        format.setColumnWidthConstraints(widths);
+    }
+    m_table = m_cursor.insertTable(1, columns, format);
+    m_row = 0;
+    m_column = qMin(m_column, columns - 1);
+    m_cursorRow = -1;
+    m_cursorColumn = -1;
+    moveToCell();
+}
+
+void RtfDocumentBuilder::closeTable()
+{
+    flushRun();
+    m_cursor.setPosition(m_table->lastPosition() + 1);
+    m_table = nullptr;
+    m_pendingBreak = false;
+    m_blockEmpty = m_cursor.block().length() <= 1;
+    m_row = 0;
+    m_column = 0;
+    m_rowStarted = false;
+}
+
+void RtfDocumentBuilder::moveToCell()
+{
+    flushRun();
+    m_pendingBreak = false;
+    if (m_row >= kMaxRowsPerTable) {
+        const int column = m_column;
+        closeTable();
+        m_column = column;
+        openTable();
+        return;
+    }
+    if (m_column >= m_table->columns()) {
+        if (m_table->columns() < kMaxColumns)
+            m_table->appendColumns(qMin(m_column + 1, kMaxColumns) - m_table->columns());
+        m_column = qMin(m_column, m_table->columns() - 1);
+    }
+    if (m_row >= m_table->rows())
+        m_table->appendRows(m_row + 1 - m_table->rows());
+    m_cursor = m_table->cellAt(m_row, m_column).lastCursorPosition();
+    m_cursorRow = m_row;
+    m_cursorColumn = m_column;
+    m_blockEmpty = m_cursor.block().length() <= 1;
+    if (!m_blockEmpty) {
+        // A cell that already has text (columns past the limit share the last one).
+        m_cursor.insertText(QStringLiteral(" "), m_charFormat);
+    }
+}
+
+void RtfDocumentBuilder::applyBlockFormat()
+{
+    m_cursor.setBlockFormat(m_blockFormat);
+    if (m_blockEmpty)
+        m_cursor.setBlockCharFormat(m_charFormat);
+}
+
+} // namespace richtext
