@@ -43,22 +43,24 @@ void appendTable(const QTextTable* table, QStringList& lines)
     }
 }
 
-// QTextDocument keeps a block before and after every table even when the document has no
-// paragraph there; an empty one at the start or end of its frame is structure, not text.
+// QTextDocument keeps a block before, between and after tables even where the document has no
+// paragraph; an empty one with no text on either side is structure, not text.
 bool isStructuralBlock(const QTextFrame* frame, QTextFrame::iterator it)
 {
     if (it.currentBlock().length() > 1)
         return false;
     QTextFrame::iterator next = it;
     ++next;
-    if (it == frame->begin())
-        return !next.atEnd() && next.currentFrame();
-    if (next.atEnd()) {
+    const bool first = it == frame->begin();
+    if (first && next.atEnd())
+        return false; // the only block: an empty document
+    bool afterFrame = first;
+    if (!first) {
         QTextFrame::iterator previous = it;
         --previous;
-        return previous.currentFrame() != nullptr;
+        afterFrame = previous.currentFrame() != nullptr;
     }
-    return false;
+    return afterFrame && (next.atEnd() || next.currentFrame());
 }
 
 void appendFrame(const QTextFrame* frame, QStringList& lines)

@@ -2,6 +2,7 @@
 
 // Qt
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTextLength>
 #include <QTextTable>
 #include <QUrl>
@@ -11,6 +12,15 @@ namespace richtext {
 RtfDocumentBuilder::RtfDocumentBuilder(QTextDocument* doc) : m_doc(doc), m_cursor(doc)
 {
     m_run.reserve(4096);
+    // One edit block for the whole document: the layout hears of the change once, at the end,
+    // instead of laying out every block as it grows.
+    m_cursor.beginEditBlock();
+}
+
+RtfDocumentBuilder::~RtfDocumentBuilder()
+{
+    if (!m_finished)
+        finish();
 }
 
 void RtfDocumentBuilder::setCharFormat(const QTextCharFormat& format)
@@ -76,8 +86,24 @@ void RtfDocumentBuilder::endParagraph(bool keepEmpty)
 
 void RtfDocumentBuilder::endCell()
 {
+    QTextDocumentFragment strayCell;
+    if (!m_table && !m_wantTable) {
+        // \cell ends a paragraph that was not marked as in a table: it was the first cell.
+        flushRun();
+        if (!m_pendingBreak && !m_blockEmpty) {
+            QTextCursor paragraph = m_cursor;
+            paragraph.movePosition(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
+            strayCell = paragraph.selection();
+            paragraph.removeSelectedText();
+            if (m_cursor.block() != m_doc->firstBlock())
+                m_cursor.deletePreviousChar();
+            m_blockEmpty = true;
+        }
+    }
     m_wantTable = true;
     prepareContent();
+    if (!strayCell.isEmpty())
+        m_cursor.insertFragment(strayCell);
     flushRun();
     applyBlockFormat();
     m_pendingBreak = false;
@@ -97,9 +123,13 @@ void RtfDocumentBuilder::endRow()
 
 void RtfDocumentBuilder::finish()
 {
+    if (m_finished)
+        return;
     flushRun();
     applyBlockFormat();
     m_pendingBreak = false;
+    m_cursor.endEditBlock();
+    m_finished = true;
 }
 
 void RtfDocumentBuilder::flushRun()

@@ -33,6 +33,9 @@ public:
 
     // doc must be empty and outlive the builder.
     explicit RtfDocumentBuilder(QTextDocument* doc);
+    ~RtfDocumentBuilder();
+    RtfDocumentBuilder(const RtfDocumentBuilder&) = delete;
+    RtfDocumentBuilder& operator=(const RtfDocumentBuilder&) = delete;
 
     // Formats for what follows. The block format applies to the paragraph being written when it
     // ends; inTable says whether that paragraph belongs in a table cell.
@@ -52,7 +55,8 @@ public:
     void endCell(); // \cell: also opens a table when none is open
     void endRow();  // \row: ignored when the row has no cells
 
-    // Flushes everything; the builder must not be used afterwards.
+    // Flushes everything and ends the document's edit block; the builder must not be used
+    // afterwards. The destructor finishes too.
     void finish();
 
     int imageCount() const { return m_imageCount; }
@@ -82,6 +86,7 @@ private:
     int m_cursorColumn = -1;
     bool m_rowStarted = false;
     int m_imageCount = 0;
+    bool m_finished = false;
 };
 
 } // namespace richtext

@@ -59,8 +59,9 @@ struct RtfGroupState
     Char character;
     Para paragraph;
     Destination destination = Destination::Text;
-    int unicodeSkip = 1;         // \uc: fallback characters after each \u
-    bool inShapePicture = false; // inside {\*\shppict ...}
+    int unicodeSkip = 1;                // \uc: fallback characters after each \u
+    bool inShapePicture = false;        // inside {\*\shppict ...}
+    bool inNestedRowProperties = false; // inside {\*\nesttableprops ...}
 };
 
 } // namespace richtext

@@ -107,7 +107,7 @@ const std::unordered_map<std::string_view, RtfKeyword>& keywords()
         {"listpicture", K::SkipDestination},
         {"pgptbl", K::SkipDestination},
         {"ud", K::SkipDestination},
-        {"nesttableprops", K::SkipDestination},
+        {"nesttableprops", K::NestedTableProperties},
         {"nonesttables", K::SkipDestination},
         {"htmltag", K::SkipDestination},
         {"mhtmltag", K::SkipDestination},

@@ -28,6 +28,7 @@ enum class RtfKeyword : std::uint8_t {
     FieldResult,
     ShapePicture,
     NonShapePicture,
+    NestedTableProperties,
     SkipDestination,
     // Font table
     Font,

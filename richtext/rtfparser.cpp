@@ -91,9 +91,6 @@ void RtfParser::run()
         case RtfTokenizer::Type::ControlSymbol:
             onControlSymbol(token.symbol);
             break;
-        case RtfTokenizer::Type::HexByte:
-            onHexByte(token.byte);
-            break;
         case RtfTokenizer::Type::BadHex:
             recover("a damaged \\' escape");
             m_starred = false;
@@ -195,6 +192,7 @@ void RtfParser::onControlWord(const Token& token)
         case RtfKeyword::FontAltName:
         case RtfKeyword::FieldInstruction:
         case RtfKeyword::ShapePicture:
+        case RtfKeyword::NestedTableProperties:
             break;
         default:
             skipGroup();
@@ -293,6 +291,11 @@ void RtfParser::onControlWord(const Token& token)
             m_shapePictureShown = false;
             skipGroup();
         }
+        break;
+    case RtfKeyword::NestedTableProperties:
+        // Word puts only row properties here, but some writers put the nested cells' text in
+        // too; read it, keeping the outer row's definition.
+        s.inNestedRowProperties = true;
         break;
     case RtfKeyword::SkipDestination:
         skipGroup();
@@ -448,11 +451,13 @@ void RtfParser::onControlWord(const Token& token)
         break;
 
     case RtfKeyword::RowDefaults:
+        if (s.inNestedRowProperties)
+            break;
         m_rowBoundaries.clear();
         m_builder.setRowBoundaries(m_rowBoundaries);
         break;
     case RtfKeyword::CellBoundary:
-        if (m_rowBoundaries.size() < RtfDocumentBuilder::kMaxColumns) {
+        if (!s.inNestedRowProperties && m_rowBoundaries.size() < RtfDocumentBuilder::kMaxColumns) {
             m_rowBoundaries.append(qBound(0, p, 31680 * 4));
             m_builder.setRowBoundaries(m_rowBoundaries);
         }
@@ -641,23 +646,16 @@ void RtfParser::onText(QByteArrayView bytes)
         addBytes(bytes.sliced(start));
         return;
     }
+    case Dest::FontAltName: {
+        // {\*\fname Arial;}: the semicolon ends the name as in the table itself.
+        const qsizetype end = bytes.indexOf(';');
+        addBytes(end < 0 ? bytes : bytes.first(end));
+        return;
+    }
     default:
         addBytes(bytes);
         return;
     }
-}
-
-void RtfParser::onHexByte(unsigned char byte)
-{
-    m_starred = false;
-    if (m_fallbackToSkip > 0) {
-        --m_fallbackToSkip;
-        return;
-    }
-    const Dest dest = state().destination;
-    if (dest == Dest::Picture || dest == Dest::ColorTable)
-        return;
-    addBytes(QByteArrayView(reinterpret_cast<const char*>(&byte), 1));
 }
 
 void RtfParser::onBinary(QByteArrayView bytes)
@@ -966,7 +964,11 @@ void RtfParser::finishPicture(bool inShapePicture)
     QImageReader reader(&buffer, format);
     const QSize pixels = reader.size();
     // Refuse pictures that claim more than 64 megapixels before anything is allocated.
-    if (!pixels.isValid() || qint64(pixels.width()) * pixels.height() > (qint64(1) << 26)) {
+    if (!pixels.isValid()) {
+        recover("a picture that does not decode");
+        return;
+    }
+    if (qint64(pixels.width()) * pixels.height() > (qint64(1) << 26)) {
         recover("a picture too large to show");
         return;
     }

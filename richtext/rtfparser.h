@@ -68,7 +68,6 @@ private:
     void onControlWord(const RtfTokenizer::Token& token);
     void onControlSymbol(char symbol);
     void onText(QByteArrayView bytes);
-    void onHexByte(unsigned char byte);
     void onBinary(QByteArrayView bytes);
 
     void addBytes(QByteArrayView bytes);

@@ -59,24 +59,53 @@ RtfTokenizer::Token RtfTokenizer::next()
         case '}':
             ++m_pos;
             return makeToken(Type::GroupEnd);
-        case '\\':
-            return controlSequence();
         case '\r':
         case '\n':
         case '\0':
             ++m_pos;
             continue;
-        default: {
-            const qsizetype start = m_pos;
-            while (m_pos < size && !kStopsText[static_cast<unsigned char>(data[m_pos])])
-                ++m_pos;
-            Token token = makeToken(Type::Text);
-            token.data = m_input.sliced(start, m_pos - start);
-            return token;
-        }
+        case '\\':
+            if (!isHexEscape(m_pos))
+                return controlSequence();
+            [[fallthrough]];
+        default:
+            return textRun();
         }
     }
     return makeToken(Type::End);
+}
+
+bool RtfTokenizer::isHexEscape(qsizetype pos) const
+{
+    return pos + 3 < m_input.size() && m_input[pos] == '\\' && m_input[pos + 1] == '\'' &&
+           hexValue(m_input[pos + 2]) >= 0 && hexValue(m_input[pos + 3]) >= 0;
+}
+
+RtfTokenizer::Token RtfTokenizer::textRun()
+{
+    // Plain bytes and \'hh escapes form one run of bytes; line ends inside are dropped.
+    const qsizetype size = m_input.size();
+    const char* data = m_input.data();
+    m_text.clear();
+    while (m_pos < size) {
+        const auto c = static_cast<unsigned char>(data[m_pos]);
+        if (!kStopsText[c]) {
+            const qsizetype start = m_pos;
+            while (m_pos < size && !kStopsText[static_cast<unsigned char>(data[m_pos])])
+                ++m_pos;
+            m_text.append(data + start, m_pos - start);
+        } else if (c == '\r' || c == '\n' || c == '\0') {
+            ++m_pos;
+        } else if (isHexEscape(m_pos)) {
+            m_text.append(char(hexValue(data[m_pos + 2]) * 16 + hexValue(data[m_pos + 3])));
+            m_pos += 4;
+        } else {
+            break;
+        }
+    }
+    Token token = makeToken(Type::Text);
+    token.data = m_text;
+    return token;
 }
 
 RtfTokenizer::Token RtfTokenizer::controlSequence()
@@ -91,16 +120,9 @@ RtfTokenizer::Token RtfTokenizer::controlSequence()
     if (!isLetter(first)) {
         ++m_pos;
         if (first == '\'') {
-            const int high = m_pos < size ? hexValue(data[m_pos]) : -1;
-            const int low = m_pos + 1 < size ? hexValue(data[m_pos + 1]) : -1;
-            if (high >= 0 && low >= 0) {
-                m_pos += 2;
-                Token token = makeToken(Type::HexByte);
-                token.byte = static_cast<unsigned char>(high * 16 + low);
-                return token;
-            }
-            // A damaged escape still owns the two characters after it (unless they are
-            // structure), so that \'3? counts as one fallback character the way Word reads it.
+            // Well-formed escapes are part of text runs (textRun()). A damaged escape still owns
+            // the two characters after it (unless they are structure), so that \'3? counts as one
+            // fallback character the way Word reads it.
             for (int i = 0; i < 2 && m_pos < size; ++i) {
                 const char c = data[m_pos];
                 if (c == '\\' || c == '{' || c == '}')

@@ -1,6 +1,7 @@
 #pragma once
 
 // Qt
+#include <QByteArray>
 #include <QByteArrayView>
 
 // Standard library
@@ -22,9 +23,8 @@ public:
         GroupEnd,
         ControlWord,   // word, hasParam, param
         ControlSymbol, // symbol; a backslash before a line end comes back as '\n'
-        HexByte,       // byte, from \'hh
         BadHex,        // a \' not followed by two hex digits; the digits it had are consumed
-        Text,          // data: a run of plain bytes (never empty)
+        Text,          // data: plain bytes and \'hh escapes, one byte each (never empty)
         Binary,        // data: the raw bytes of \binN
     };
 
@@ -35,7 +35,6 @@ public:
         bool hasParam = false;
         int param = 0;
         char symbol = 0;
-        unsigned char byte = 0;
         QByteArrayView data;
     };
 
@@ -44,6 +43,7 @@ public:
 
     explicit RtfTokenizer(QByteArrayView input, qsizetype start = 0);
 
+    // The data of a Text token stays valid until the next call.
     Token next();
 
     // Consumes the rest of the group whose opening brace was already read, up to and including
@@ -57,10 +57,13 @@ public:
 
 private:
     Token controlSequence();
+    Token textRun();
+    bool isHexEscape(qsizetype pos) const;
 
     QByteArrayView m_input;
     qsizetype m_pos = 0;
     bool m_binaryTruncated = false;
+    QByteArray m_text; // the bytes of the last Text token
 };
 
 } // namespace richtext
