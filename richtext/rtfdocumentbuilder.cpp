@@ -128,6 +128,8 @@ void RtfDocumentBuilder::finish()
     flushRun();
     applyBlockFormat();
     m_pendingBreak = false;
+    if (m_table)
+        trimTable();
     m_cursor.endEditBlock();
     m_finished = true;
 }
@@ -187,6 +189,8 @@ void RtfDocumentBuilder::openTable()
         format.setColumnWidthConstraints(widths);
     }
     m_table = m_cursor.insertTable(1, columns, format);
+    m_usedRows = 1;
+    m_usedColumns = columns;
     m_row = 0;
     m_column = qMin(m_column, columns - 1);
     m_cursorRow = -1;
@@ -197,6 +201,7 @@ void RtfDocumentBuilder::openTable()
 void RtfDocumentBuilder::closeTable()
 {
     flushRun();
+    trimTable();
     m_cursor.setPosition(m_table->lastPosition() + 1);
     m_table = nullptr;
     m_pendingBreak = false;
@@ -204,6 +209,17 @@ void RtfDocumentBuilder::closeTable()
     m_row = 0;
     m_column = 0;
     m_rowStarted = false;
+}
+
+void RtfDocumentBuilder::trimTable()
+{
+    // Rows and columns grow by doubling (see moveToCell()); give back what was not used.
+    const QTextCursor keep = m_cursor;
+    if (m_table->rows() > m_usedRows)
+        m_table->removeRows(m_usedRows, m_table->rows() - m_usedRows);
+    if (m_table->columns() > m_usedColumns)
+        m_table->removeColumns(m_usedColumns, m_table->columns() - m_usedColumns);
+    m_cursor = keep;
 }
 
 void RtfDocumentBuilder::moveToCell()
@@ -217,13 +233,20 @@ void RtfDocumentBuilder::moveToCell()
         openTable();
         return;
     }
-    if (m_column >= m_table->columns()) {
-        if (m_table->columns() < kMaxColumns)
-            m_table->appendColumns(qMin(m_column + 1, kMaxColumns) - m_table->columns());
+    // QTextTable recomputes its whole cell grid after every change of shape, so growing it one
+    // row at a time would cost time quadratic in its rows: grow by doubling instead, and trim
+    // when the table is done.
+    const int columns = m_table->columns();
+    if (m_column >= columns) {
+        if (columns < kMaxColumns)
+            m_table->appendColumns(qMin(kMaxColumns, qMax(m_column + 1, columns * 2)) - columns);
         m_column = qMin(m_column, m_table->columns() - 1);
     }
-    if (m_row >= m_table->rows())
-        m_table->appendRows(m_row + 1 - m_table->rows());
+    const int rows = m_table->rows();
+    if (m_row >= rows)
+        m_table->appendRows(qMax(m_row + 1 - rows, rows));
+    m_usedRows = qMax(m_usedRows, m_row + 1);
+    m_usedColumns = qMax(m_usedColumns, m_column + 1);
     m_cursor = m_table->cellAt(m_row, m_column).lastCursorPosition();
     m_cursorRow = m_row;
     m_cursorColumn = m_column;

@@ -23,13 +23,12 @@ namespace richtext {
 // Tables: content whose paragraph is "in table" goes to the current cell of the current
 // QTextTable, which is created on first use and grows rows and columns as cells arrive; the
 // first content outside closes it. Columns stop growing at kMaxColumns (later cells of the row
-// share the last one) and a run of more than kMaxRowsPerTable rows continues in a new table,
-// which keeps filling a table linear in its size.
+// share the last one) and a run of more than kMaxRowsPerTable rows continues in a new table.
 class RtfDocumentBuilder
 {
 public:
     static constexpr int kMaxColumns = 63;
-    static constexpr int kMaxRowsPerTable = 500;
+    static constexpr int kMaxRowsPerTable = 4096;
 
     // doc must be empty and outlive the builder.
     explicit RtfDocumentBuilder(QTextDocument* doc);
@@ -67,6 +66,7 @@ private:
     void openTable();
     void closeTable();
     void moveToCell();
+    void trimTable();
     void applyBlockFormat();
 
     QTextDocument* m_doc;
@@ -85,6 +85,8 @@ private:
     int m_cursorRow = -1; // the cell the cursor is in
     int m_cursorColumn = -1;
     bool m_rowStarted = false;
+    int m_usedRows = 0;
+    int m_usedColumns = 0;
     int m_imageCount = 0;
     bool m_finished = false;
 };

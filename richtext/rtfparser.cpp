@@ -968,10 +968,14 @@ void RtfParser::finishPicture(bool inShapePicture)
         recover("a picture that does not decode");
         return;
     }
-    if (qint64(pixels.width()) * pixels.height() > (qint64(1) << 26)) {
+    // Each picture, and all of them together, are held to a pixel budget before anything is
+    // decoded: a few kilobytes of compressed data can claim gigabytes.
+    const qint64 area = qint64(pixels.width()) * pixels.height();
+    if (area > kMaxPicturePixels || area > m_pixelBudget) {
         recover("a picture too large to show");
         return;
     }
+    m_pixelBudget -= area;
     const QImage image = reader.read();
     if (image.isNull()) {
         recover("a picture that does not decode");

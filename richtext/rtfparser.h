@@ -30,12 +30,15 @@ namespace richtext {
 //
 // Input starts at the opening brace of the document's group. Everything is bounded: group
 // nesting past kMaxDepth is flattened into the deepest group, font and color tables stop
-// growing at their limits, and the work per input byte is constant (no recursion, no rescans).
+// growing at their limits, pictures are shown only within a pixel budget, and the work per input
+// byte is bounded (no recursion, no rescans).
 class RtfParser
 {
 public:
     static constexpr int kMaxDepth = 1024;
     static constexpr int kMaxTableEntries = 4096;
+    static constexpr qint64 kMaxPicturePixels = qint64(1) << 24;         // 4096 x 4096
+    static constexpr qint64 kMaxDocumentPicturePixels = qint64(1) << 26; // 256 MB as RGBA
 
     // input must outlive the parser; doc must be empty.
     RtfParser(QByteArrayView input, qsizetype start, QTextDocument* doc);
@@ -125,6 +128,7 @@ private:
     QStringList m_links;
     int m_pendingLink = 0;
     bool m_shapePictureShown = false;
+    qint64 m_pixelBudget = kMaxDocumentPicturePixels;
 
     bool m_formatsValid = false;
     RtfGroupState::Char m_syncedChar;

@@ -123,8 +123,16 @@ bool RtfReader::readFile(const QString& path, QTextDocument* doc)
         m_error = name + QStringLiteral(": ") + file.errorString();
         return false;
     }
-    // Read one byte past the limit so that a file that grew since the check is still refused.
-    const QByteArray bytes = file.read(kMaxInputSize + 1);
+    // Read in chunks and at most one byte past the limit: the file may have grown since the
+    // size check, or be a device that never ends.
+    QByteArray bytes;
+    bytes.reserve(qMin(info.size(), kMaxInputSize) + 1);
+    while (bytes.size() <= kMaxInputSize) {
+        const QByteArray chunk = file.read(qMin<qint64>(1 << 20, kMaxInputSize + 1 - bytes.size()));
+        if (chunk.isEmpty())
+            break;
+        bytes += chunk;
+    }
     if (file.error() != QFileDevice::NoError) {
         m_error = name + QStringLiteral(": ") + file.errorString();
         return false;
