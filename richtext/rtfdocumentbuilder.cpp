@@ -7,7 +7,32 @@
 #include <QTextTable>
 #include <QUrl>
 
+// Standard library
+#include <algorithm>
+
 namespace richtext {
+
+namespace {
+
+// Column widths from \cellx boundaries, as shares of a page's text width (6.5 inches): a table
+// keeps its proportions, and one as wide as the page fits whatever width it is shown at.
+QList<QTextLength> columnWidths(const QList<int>& boundaries)
+{
+    const int pageWidth = 9360;
+    const int total = qMax(pageWidth, *std::max_element(boundaries.begin(), boundaries.end()));
+    QList<QTextLength> widths;
+    int left = 0;
+    for (int right : boundaries) {
+        // Boundaries out of order get no width of their own.
+        widths.append(right > left ? QTextLength(QTextLength::PercentageLength,
+                                                 100.0 * (right - left) / total)
+                                   : QTextLength());
+        left = qMax(left, right);
+    }
+    return widths;
+}
+
+} // namespace
 
 RtfDocumentBuilder::RtfDocumentBuilder(QTextDocument* doc) : m_doc(doc), m_cursor(doc)
 {
@@ -176,21 +201,13 @@ void RtfDocumentBuilder::openTable()
     format.setBorderCollapse(true);
     format.setCellPadding(3);
     format.setCellSpacing(0);
-    if (m_rowBoundaries.size() == columns) {
-        QList<QTextLength> widths;
-        int left = 0;
-        for (int right : m_rowBoundaries) {
-            // Twips to pixels at 96 dpi; boundaries out of order just get no fixed width.
-            widths.append(right > left
-                              ? QTextLength(QTextLength::FixedLength, (right - left) / 15.0)
-                              : QTextLength());
-            left = qMax(left, right);
-        }
-        format.setColumnWidthConstraints(widths);
-    }
+    if (m_rowBoundaries.size() == columns)
+        format.setColumnWidthConstraints(columnWidths(m_rowBoundaries));
     m_table = m_cursor.insertTable(1, columns, format);
     m_usedRows = 1;
     m_usedColumns = columns;
+    m_openedColumns = columns;
+    m_widestRow = m_rowBoundaries;
     m_row = 0;
     m_column = qMin(m_column, columns - 1);
     m_cursorRow = -1;
@@ -219,6 +236,15 @@ void RtfDocumentBuilder::trimTable()
         m_table->removeRows(m_usedRows, m_table->rows() - m_usedRows);
     if (m_table->columns() > m_usedColumns)
         m_table->removeColumns(m_usedColumns, m_table->columns() - m_usedColumns);
+    QTextTableFormat format = m_table->format();
+    if (m_table->columns() != m_openedColumns) {
+        // Rows came with more cells than the first row defined: size the columns by the widest
+        // row's boundaries, or leave them to Qt.
+        format.setColumnWidthConstraints(m_widestRow.size() == m_table->columns()
+                                             ? columnWidths(m_widestRow)
+                                             : QList<QTextLength>());
+        m_table->setFormat(format);
+    }
     m_cursor = keep;
 }
 
@@ -247,6 +273,8 @@ void RtfDocumentBuilder::moveToCell()
         m_table->appendRows(qMax(m_row + 1 - rows, rows));
     m_usedRows = qMax(m_usedRows, m_row + 1);
     m_usedColumns = qMax(m_usedColumns, m_column + 1);
+    if (m_rowBoundaries.size() > m_widestRow.size())
+        m_widestRow = m_rowBoundaries;
     m_cursor = m_table->cellAt(m_row, m_column).lastCursorPosition();
     m_cursorRow = m_row;
     m_cursorColumn = m_column;

@@ -80,13 +80,15 @@ private:
 
     QTextTable* m_table = nullptr;
     QList<int> m_rowBoundaries;
-    int m_row = 0;        // table row that the next cell content goes to
-    int m_column = 0;     // ... and its column
-    int m_cursorRow = -1; // the cell the cursor is in
+    QList<int> m_widestRow; // boundaries of the row with the most cells in the open table
+    int m_row = 0;          // table row that the next cell content goes to
+    int m_column = 0;       // ... and its column
+    int m_cursorRow = -1;   // the cell the cursor is in
     int m_cursorColumn = -1;
     bool m_rowStarted = false;
     int m_usedRows = 0;
     int m_usedColumns = 0;
+    int m_openedColumns = 0;
     int m_imageCount = 0;
     bool m_finished = false;
 };

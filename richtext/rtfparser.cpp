@@ -826,6 +826,13 @@ void RtfParser::syncFormats()
             format.setRightMargin(twipsToPixels(para.rightIndent));
         if (para.firstIndent)
             format.setTextIndent(twipsToPixels(para.firstIndent));
+        if (para.firstIndent < 0) {
+            // A hanging indent has an implicit tab stop at the left indent: the gap between a
+            // list paragraph's bullet and its text. Qt measures tabs from where the first line
+            // starts.
+            format.setTabPositions(
+                {QTextOption::Tab(twipsToPixels(-para.firstIndent), QTextOption::LeftTab)});
+        }
         if (para.spaceBefore)
             format.setTopMargin(twipsToPixels(para.spaceBefore));
         if (para.spaceAfter)

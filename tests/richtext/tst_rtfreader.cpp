@@ -468,6 +468,8 @@ void TestRtfReader::blockFormat_data()
     QTest::newRow("sb") << QByteArray(R"(\sb240)") << "top" << QVariant(16.0);
     QTest::newRow("sa") << QByteArray(R"(\sa200)") << "bottom" << QVariant(200 / 15.0);
     QTest::newRow("slmult") << QByteArray(R"(\sl360\slmult1)") << "line" << QVariant(150.0);
+    QTest::newRow("hanging indent tab")
+        << QByteArray(R"(\fi-360\li720)") << "tab" << QVariant(24.0);
     QTest::newRow("rtlpar") << QByteArray(R"(\rtlpar)") << "direction"
                             << QVariant(int(Qt::RightToLeft));
 }
@@ -498,6 +500,8 @@ void TestRtfReader::blockFormat()
         actual = f.bottomMargin();
     else if (property == u"line")
         actual = f.lineHeightType() == QTextBlockFormat::ProportionalHeight ? f.lineHeight() : -1.0;
+    else if (property == u"tab")
+        actual = f.tabPositions().value(0).position;
     else if (property == u"direction")
         actual = int(f.layoutDirection());
     QCOMPARE(actual, expected);
@@ -520,10 +524,23 @@ void TestRtfReader::tableStructure()
     QCOMPARE(found[0]->rows(), 2);
     QCOMPARE(found[0]->columns(), 3);
     QCOMPARE(found[0]->cellAt(1, 2).firstCursorPosition().block().text(), QStringLiteral("f"));
-    QCOMPARE(found[0]->format().columnWidthConstraints().value(1).rawValue(), 96.0);
+    // 1440 twips of a 9360-twip page.
+    const QTextLength second = found[0]->format().columnWidthConstraints().value(1);
+    QCOMPARE(second.type(), QTextLength::PercentageLength);
+    QCOMPARE(second.rawValue(), 100.0 * 1440 / 9360);
     QCOMPARE(found[1]->rows(), 1);
     QCOMPARE(found[1]->columns(), 1);
     QCOMPARE(textOf(doc), QStringLiteral("a\tb\tc\nd\te\tf\nbetween\ng"));
+
+    // A later row with more cells widens the table; its boundaries size the columns.
+    QVERIFY(reader.read(R"({\rtf1\trowd\cellx9360\intbl wide\cell\row
+\trowd\cellx2340\cellx9360\intbl a\cell b\cell\row})",
+                        &doc));
+    const QList<QTextLength> widths = tables(doc).value(0)->format().columnWidthConstraints();
+    QCOMPARE(widths.size(), 2);
+    QCOMPARE(widths[0].rawValue(), 25.0);
+    QCOMPARE(widths[1].rawValue(), 75.0);
+    QCOMPARE(textOf(doc), QStringLiteral("wide\t\na\tb"));
 
     // Long runs of rows continue in further tables, so filling them stays linear.
     QByteArray many = "{\\rtf1\\trowd\\cellx100\\cellx200 ";
