@@ -868,10 +868,12 @@ const CodePage& RtfParser::textCodePage()
 {
     const RtfGroupState& s = state();
     if (s.destination == Dest::FontTable || s.destination == Dest::FontAltName) {
-        // A font's name is written in the font's own charset.
-        if (m_font.codePage > 0)
-            return codePage(m_font.codePage);
-        return codePage(CodePage::forCharset(m_font.charset).value_or(m_documentCodePage));
+        // A font's name is written in the font's own charset, except that the Symbol font's
+        // name is plain ASCII.
+        int number = m_font.codePage > 0
+                         ? m_font.codePage
+                         : CodePage::forCharset(m_font.charset).value_or(m_documentCodePage);
+        return codePage(number == CodePage::kSymbol ? 1252 : number);
     }
     const int font = s.character.font < 0 ? m_defaultFont : s.character.font;
     if (m_textCodePage && font == m_textCodePageFont)
@@ -937,6 +939,11 @@ void RtfParser::commitFont()
         m_font.families.append(base);
     if (m_font.codePage <= 0)
         m_font.codePage = CodePage::forCharset(m_font.charset).value_or(0);
+    // Only the Symbol font itself has Greek where ASCII is; other symbol-charset fonts (the
+    // dingbat ones) have glyphs no Unicode font shares, and their bytes are best left as they are.
+    if (m_font.codePage == CodePage::kSymbol &&
+        !m_font.families.contains(QStringLiteral("Symbol"), Qt::CaseInsensitive))
+        m_font.codePage = 1252;
     if (m_fonts.size() < kMaxTableEntries || m_fonts.contains(m_fontNumber))
         m_fonts.insert(m_fontNumber, m_font);
     m_fontName.clear();

@@ -164,6 +164,9 @@ void TestRtfReader::text_data()
                              << QString::fromUtf16(u"é") << false;
     QTest::newRow("symbol 2") << QByteArray(R"({\rtf1{\fonttbl{\f0\fcharset2 Symbol;}}\f0 a\'b7})")
                               << QString::fromUtf16(u"α•") << false;
+    QTest::newRow("dingbat font") << QByteArray(
+                                         R"({\rtf1{\fonttbl{\f0\fcharset2 Wingdings;}}\f0 a})")
+                                  << "a" << false;
     QTest::newRow("mac") << QByteArray(R"({\rtf1\mac \'8e\'a5})") << QString::fromUtf16(u"é•")
                          << false;
     QTest::newRow("pc") << QByteArray(R"({\rtf1\pc \'82\'b0})") << QString::fromUtf16(u"é░")
