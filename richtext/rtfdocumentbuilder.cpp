@@ -120,7 +120,11 @@ void RtfDocumentBuilder::endCell()
             paragraph.movePosition(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
             strayCell = paragraph.selection();
             paragraph.removeSelectedText();
-            if (m_cursor.block() != m_doc->firstBlock())
+            // Drop the emptied block too, unless a table or other frame comes before it.
+            const QTextBlock previous = m_cursor.block().previous();
+            if (previous.isValid() &&
+                previous.position() + previous.length() == m_cursor.block().position() &&
+                QTextCursor(previous).currentFrame() == m_cursor.currentFrame())
                 m_cursor.deletePreviousChar();
             m_blockEmpty = true;
         }

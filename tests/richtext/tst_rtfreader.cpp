@@ -251,6 +251,11 @@ void TestRtfReader::text_data()
         << "before\na\tb\nc d\te\nafter" << false;
     QTest::newRow("cell without trowd")
         << QByteArray(R"({\rtf1 x\par a\cell b\cell\row})") << "x\na\tb" << false;
+    QTest::newRow("cell without intbl after a table")
+        << QByteArray(R"({\rtf1\intbl a\cell\row\pard x\par y\cell z\cell\row})") << "a\nx\ny\tz"
+        << false;
+    QTest::newRow("cell without intbl right after a table")
+        << QByteArray(R"({\rtf1\intbl a\cell\row\pard y\cell z\cell\row})") << "a\ny\tz" << false;
     QTest::newRow("row without cells")
         << QByteArray(R"({\rtf1 x\row\trowd\row y})") << "xy" << false;
     QTest::newRow("nested table keeps text")
