@@ -376,7 +376,7 @@ void RtfParser::onControlWord(const Token& token)
         ch.verticalAlign = 0;
         break;
     case RtfKeyword::FontSize:
-        ch.halfPoints = token.hasParam && p > 0 ? qBound(2, p, 3276) : 24;
+        ch.halfPoints = token.hasParam && p > 0 ? qBound(2, p, kMaxHalfPoints) : 24;
         break;
     case RtfKeyword::Foreground:
         ch.foreground = qBound(0, p, kMaxTableEntries);

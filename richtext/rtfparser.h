@@ -37,6 +37,9 @@ class RtfParser
 public:
     static constexpr int kMaxDepth = 1024;
     static constexpr int kMaxTableEntries = 4096;
+    // Font sizes are clamped to 300 pt: Qt's layout takes seconds for text some inches tall in
+    // narrow table cells, and no document means that.
+    static constexpr int kMaxHalfPoints = 600;
     static constexpr qint64 kMaxPicturePixels = qint64(1) << 24;         // 4096 x 4096
     static constexpr qint64 kMaxDocumentPicturePixels = qint64(1) << 26; // 256 MB as RGBA
 

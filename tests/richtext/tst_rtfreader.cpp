@@ -398,6 +398,8 @@ void TestRtfReader::charFormat_data()
                                 << "valign" << QVariant(int(QTextCharFormat::AlignNormal));
     QTest::newRow("fs") << "big"
                         << "size" << QVariant(20.0);
+    QTest::newRow("fs clamped") << "huge"
+                                << "size" << QVariant(300.0);
     QTest::newRow("fs default") << "normal"
                                 << "size" << QVariant(12.0);
     QTest::newRow("cf") << "red"
@@ -428,7 +430,7 @@ void TestRtfReader::charFormat()
 {\colortbl;\red255\green0\blue0;\red0\green0\blue255;}
 normal {\b bold \b0 unbold} {\i ital} {\ul under\ulnone  notunder} {\strike struck}
 {\super sup} {\sub lower\nosupersub  level} {\fs40 big} {\cf1 red} {\cb2 onblue}
-{\highlight1 marked} {\f1 arial} {\b\plain reset} {\i x}after})";
+{\highlight1 marked} {\f1 arial} {\b\plain reset} {\i x}after {\fs2938 huge}})";
     QTextDocument doc;
     richtext::RtfReader reader;
     QVERIFY(reader.read(rtf, &doc));
