@@ -1,0 +1,63 @@
+// The libFuzzer entry points for the RTF reader, shared by rtf_fuzzer (clang, libFuzzer's own
+// main) and rtf_replay (any compiler, our main).
+
+// Own
+#include "documenttext.h"
+#include "rtfreader.h"
+
+// Qt
+#include <QAbstractTextDocumentLayout>
+#include <QGuiApplication>
+#include <QTextDocument>
+
+// Standard library
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+void dropMessage(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+} // namespace
+
+// Qt's font database never gives back what fontconfig allocates for it; that is not ours, and
+// LeakSanitizer would report it after every run that laid out text.
+extern "C" const char* __lsan_default_suppressions()
+{
+    return "leak:libfontconfig.so\n";
+}
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    // Fonts and images need a QGuiApplication; there is no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(dropMessage);
+    static QGuiApplication app(*argc, *argv);
+    // Load the font database and its caches once, so that they do not count against the first
+    // inputs that happen to lay out text.
+    QTextDocument warmUp;
+    warmUp.setHtml(
+        QStringLiteral("<p>x <b>y</b> <i>z</i> <span style='font-family:Courier'>w</span></p>"));
+    warmUp.setTextWidth(480);
+    warmUp.documentLayout()->documentSize();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QByteArrayView bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    QTextDocument doc;
+    richtext::RtfReader reader;
+    const bool ok = reader.read(bytes, &doc);
+    // The contract: failure always says why, success never does.
+    if (ok == reader.errorString().isEmpty()) {
+        const QStringList lines = richtext::documentTextLines(doc);
+        // What the info window does with the result: lay it out at some width.
+        doc.setTextWidth(480);
+        const QSizeF laidOut = doc.documentLayout()->documentSize();
+        if (laidOut.width() < 0 || lines.size() > doc.characterCount() + 1)
+            std::abort();
+        return 0;
+    }
+    std::abort();
+}
