@@ -6,6 +6,8 @@
 #include "rtfreader.h"
 
 // Qt
+#include <QFileInfo>
+#include <QLocale>
 #include <QTextBrowser>
 #include <QTextDocument>
 
@@ -18,9 +20,23 @@ void Form1::showFor(Module1& module, QWidget* parent)
         info->activateWindow();
         return;
     }
+    // A page or two of rules is some 20 kB. A document thousands of times that size would take
+    // seconds to read and lay out, the game frozen meanwhile, so it is refused with a message.
+    const QString path = QStringLiteral("info.rtf");
+    if (const QFileInfo file(path); file.isFile() && file.size() > kMaxDocumentSize) {
+        showProblem(parent, QStringLiteral("The information cannot be shown."),
+                    QStringLiteral("%1: too large (%2; the info window shows documents of up to "
+                                   "%3)")
+                        .arg(path,
+                             QLocale::c().formattedDataSize(file.size(), 1,
+                                                            QLocale::DataSizeTraditionalFormat),
+                             QLocale::c().formattedDataSize(kMaxDocumentSize, 0,
+                                                            QLocale::DataSizeTraditionalFormat)));
+        return;
+    }
     auto* document = new QTextDocument;
     richtext::RtfReader reader;
-    if (!reader.readFile(QStringLiteral("info.rtf"), document)) {
+    if (!reader.readFile(path, document)) {
         delete document;
         showProblem(parent, QStringLiteral("The information cannot be shown."),
                     reader.errorString());

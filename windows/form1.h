@@ -20,6 +20,9 @@ public:
     // read gets a message on parent, and no window.
     static void showFor(Module1& module, QWidget* parent);
 
+    // The largest info.rtf the window reads.
+    static constexpr qint64 kMaxDocumentSize = 4 * 1024 * 1024;
+
     explicit Form1(QTextDocument* document, QWidget* parent = nullptr);
 
     QTextBrowser* richTextBox() const { return RichTextBox1; }

@@ -2,6 +2,7 @@
 
 // Local
 #include "colours.h"
+#include "form1.h"
 #include "game.h"
 #include "module1.h"
 
@@ -138,5 +139,5 @@ void startup::Command1_Click()
 
 void startup::Command2_Click()
 {
-    // The info window arrives with the RTF reader.
+    Form1::showFor(module_, this);
 }

@@ -1,0 +1,170 @@
+#!/usr/bin/env bash
+# The real game in a real X server, played as a player would: Xvfb, a window manager (openbox),
+# xdotool for the mouse and keys, screenshots to see what changed.
+#   e2e.sh GAME RUN_DIR ARTIFACTS_DIR
+# GAME is the program, RUN_DIR holds the default fish/ and info.rtf. Screenshots of every step
+# are kept in ARTIFACTS_DIR when a check fails.
+set -uo pipefail
+game=$1
+assets=$2
+artifacts=$3
+work=$(mktemp -d)
+shots=$work/shots
+mkdir -p "$shots"
+step=0
+failed=0
+pids=()
+
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  if [ "$failed" -ne 0 ]; then
+    rm -rf "$artifacts" && mkdir -p "$artifacts" && cp -r "$shots"/. "$artifacts"/
+    echo "e2e: screenshots of every step are in $artifacts" >&2
+  fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() { echo "e2e FAILED: $*" >&2; failed=1; shot failure; exit 1; }
+shot() { step=$((step + 1)); import -display "$DISPLAY" -window root "$shots/$(printf %02d "$step")-$1.png" 2>/dev/null; }
+say() { echo "e2e: $*"; }
+
+export DISPLAY=:$((100 + RANDOM % 400))
+Xvfb "$DISPLAY" -screen 0 1366x768x24 -nolisten tcp >/dev/null 2>&1 & pids+=($!)
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start on $DISPLAY"
+openbox >/dev/null 2>&1 & pids+=($!)
+for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work
+
+wait_window() { # NAME [COUNT]: the ids of the windows called NAME, once there are COUNT of them
+  local name=$1 count=${2:-1} ids
+  for _ in $(seq 100); do
+    ids=$(xdotool search --onlyvisible --name "^$name\$" 2>/dev/null)
+    [ "$(printf '%s\n' "$ids" | grep -c .)" -ge "$count" ] && { printf '%s\n' "$ids"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+count_windows() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -c .; }
+# Where a point of the game's design (twips) lies in the maximized game window: the game fits
+# its 9360 x 6840 twips to the window at one zoom, centred.
+game_point() { # WINDOW X Y
+  local width height
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  width=$WIDTH height=$HEIGHT
+  awk -v w="$width" -v h="$height" -v x="$2" -v y="$3" 'BEGIN {
+    k = w / 9360; if (h / 6840 < k) k = h / 6840
+    printf "%d %d\n", (w - 9360 * k) / 2 + x * k, (h - 6840 * k) / 2 + y * k }'
+}
+click_design() { # WINDOW X Y
+  local at
+  at=$(game_point "$1" "$2" "$3")
+  xdotool mousemove --window "$1" ${at% *} ${at#* } click 1
+  sleep 0.4
+}
+window_shot() { import -display "$DISPLAY" -window "$1" "$2" 2>/dev/null; }
+navy_share() { # PNG: the share of navy pixels
+  /usr/bin/convert "$1" -fill black +opaque 'rgb(0,0,128)' -fill white -opaque 'rgb(0,0,128)' \
+    -format '%[fx:mean]' info:
+}
+differ() { # A B: how many pixels differ
+  /usr/bin/compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1
+}
+start_game() { # DIR: the game in DIR; sets $pid
+  (cd "$1" && exec "$game") >"$work/game.log" 2>&1 &
+  pid=$!
+  pids+=("$pid")
+}
+
+# ---- A working directory with the default assets ----
+play=$work/play
+mkdir -p "$play"
+cp -r "$assets/fish" "$assets/info.rtf" "$play/"
+start_game "$play"
+startup=$(wait_window Option) || fail "no start-up window"
+shot startup
+say "the start-up window \"Option\" appeared"
+
+# Space presses the focused button: the game window opening proves OK has the focus.
+xdotool windowactivate --sync "$startup" key space
+gamewin=$(wait_window Form1) || fail "Space did not press OK: no game window"
+sleep 0.5
+xprop -id "$gamewin" _NET_WM_STATE | grep -q _NET_WM_STATE_MAXIMIZED_HORZ ||
+  fail "the game window is not maximized"
+shot game-loaded
+say "OK had the focus and opened \"Form1\" maximized"
+
+window_shot "$gamewin" "$work/before.png"
+click_design "$gamewin" 2557 307 # START
+window_shot "$gamewin" "$work/dealt.png"
+shot dealt
+navy=$(navy_share "$work/dealt.png")
+awk -v n="$navy" 'BEGIN { exit !(n < 0.5) }' || fail "after START the window is still $navy navy"
+say "START dealt: the window is now only $navy navy"
+
+click_design "$gamewin" 5100 3030 # the top tile, 131, always free after the deal
+window_shot "$gamewin" "$work/lifted.png"
+shot lifted
+[ "$(differ "$work/dealt.png" "$work/lifted.png")" -gt 100 ] || fail "clicking a free tile changed nothing"
+click_design "$gamewin" 5100 3030 # put it down again
+click_design "$gamewin" 7237 307 # HINT
+window_shot "$gamewin" "$work/hinted.png"
+shot hinted
+[ "$(differ "$work/dealt.png" "$work/hinted.png")" -gt 100 ] || fail "HINT changed nothing"
+say "a tile click and HINT changed what is drawn"
+
+click_design "$gamewin" 6457 307 # HELP
+wait_window Form2 >/dev/null || fail "HELP opened no \"Form2\""
+shot help
+say "HELP opened \"Form2\""
+
+xdotool windowactivate --sync "$startup"
+sleep 0.3
+xdotool key --window "$startup" Tab Tab Tab space # OK, text box, picture, INFO
+wait_window Form1 2 >/dev/null || fail "INFO opened no info window"
+shot info
+say "INFO opened the info window"
+
+xdotool windowactivate --sync "$gamewin"
+click_design "$gamewin" 2557 307 # NEW
+for _ in $(seq 50); do [ "$(count_windows Form1)" -eq 1 ] && break; sleep 0.1; done
+[ "$(count_windows Form1)" -eq 1 ] || fail "NEW did not close the game window"
+shot new
+say "NEW closed the game window"
+
+# Close what is left, each with its own close control (Alt+F4 in openbox).
+for name in Form2 Form1 Option; do
+  for id in $(xdotool search --onlyvisible --name "^$name\$" 2>/dev/null); do
+    xdotool windowactivate --sync "$id" key alt+F4
+    sleep 0.3
+  done
+done
+for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null && fail "the program still runs with every window closed"
+wait "$pid"
+status=$?
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+say "closing the last window ended the program with status 0"
+
+# ---- A working directory without fish/ and without info.rtf ----
+bare=$work/bare
+mkdir -p "$bare"
+start_game "$bare"
+startup=$(wait_window Option) || fail "no start-up window in an empty folder"
+xdotool windowactivate --sync "$startup" key Return
+gamewin=$(wait_window Form1) || fail "no game window in an empty folder"
+click_design "$gamewin" 2557 307 # START
+wait_window "Fish Pairs" >/dev/null || fail "START without fish/ showed no message"
+shot no-tiles
+kill -0 "$pid" || fail "START without fish/ ended the program"
+xdotool key --window "$(xdotool search --name '^Fish Pairs$' | head -1)" Return
+say "START without fish/ told why and the game went on"
+
+xdotool windowactivate --sync "$startup"
+xdotool key --window "$startup" Tab Tab Tab space # INFO
+wait_window "Fish Pairs" >/dev/null || fail "INFO without info.rtf showed no message"
+shot no-info
+kill -0 "$pid" || fail "INFO without info.rtf ended the program"
+say "INFO without info.rtf told why and the game went on"
+echo "e2e: all steps passed"

@@ -1,0 +1,169 @@
+// The info window: info.rtf read once per load, and every way it can fail.
+
+// Local
+#include "form1.h"
+#include "module1.h"
+
+// Qt
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+
+namespace {
+
+// WordPad's way of writing Russian: Windows-1251 bytes as \'hh, in a Cyrillic font.
+const QByteArray kRules = "{\\rtf1\\ansi\\ansicpg1251\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset204 "
+                          "Arial;}}\\viewkind4\\uc1\\pard\\b \\'cf\\'f0\\'e0\\'e2\\'e8\\'eb\\'e0"
+                          "\\b0\\par Take two free partners.\\par}";
+
+void write(const QByteArray& bytes)
+{
+    QFile file(QStringLiteral("info.rtf"));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+} // namespace
+
+class InfoWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void showsTheDocumentInItsDesignedBox();
+    void readsTheFileOncePerLoad();
+    void aDocumentThatCannotBeReadOpensNoWindow_data();
+    void aDocumentThatCannotBeReadOpensNoWindow();
+    void aDamagedDocumentShowsWhatCouldBeRead_data();
+    void aDamagedDocumentShowsWhatCouldBeRead();
+
+private:
+    QString shownText() const { return module_.info->richTextBox()->toPlainText(); }
+
+    QTemporaryDir workingDir_;
+    Module1 module_;
+    QWidget startup_;
+};
+
+void InfoWindowTest::init()
+{
+    QVERIFY(QDir::setCurrent(workingDir_.path()));
+    QDir(QStringLiteral("info.rtf")).removeRecursively();
+    write(kRules);
+}
+
+void InfoWindowTest::cleanup()
+{
+    delete module_.info;
+    for (QMessageBox* box : startup_.findChildren<QMessageBox*>())
+        delete box;
+}
+
+void InfoWindowTest::showsTheDocumentInItsDesignedBox()
+{
+    Form1::showFor(module_, &startup_);
+    QVERIFY(module_.info);
+    QVERIFY(QTest::qWaitForWindowExposed(module_.info));
+    QCOMPARE(module_.info->windowTitle(), QStringLiteral("Form1"));
+    QVERIFY(module_.info->windowState() & Qt::WindowMaximized);
+    QCOMPARE(module_.info->richTextBox()->geometry(), QRect(8, 8, 621, 437));
+    QCOMPARE(shownText(), QStringLiteral("Правила\nTake two free partners."));
+    // Text the document does not format is a 12 pt serif, Times New Roman where it exists.
+    const QFont font = module_.info->richTextBox()->document()->defaultFont();
+    QCOMPARE(font.pointSizeF(), 12.0);
+    QCOMPARE(font.styleHint(), QFont::Serif);
+    QVERIFY(module_.info->richTextBox()->isReadOnly());
+}
+
+void InfoWindowTest::readsTheFileOncePerLoad()
+{
+    Form1::showFor(module_, &startup_);
+    QPointer<Form1> first = module_.info.data();
+    write("{\\rtf1 Edited.}");
+    Form1::showFor(module_, &startup_);
+    QCOMPARE(module_.info.data(), first.data());
+    QVERIFY(shownText().startsWith(QStringLiteral("Правила")));
+    first->close();
+    QTRY_VERIFY(!first);
+    Form1::showFor(module_, &startup_);
+    QVERIFY(module_.info);
+    QCOMPARE(shownText(), QStringLiteral("Edited."));
+}
+
+void InfoWindowTest::aDocumentThatCannotBeReadOpensNoWindow_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing") << "remove"
+                             << "No such file";
+    QTest::newRow("a folder") << "folder"
+                              << "directory";
+    QTest::newRow("empty") << "empty"
+                           << "not an RTF document (it is empty)";
+    QTest::newRow("plain text") << "text"
+                                << "does not start with {\\rtf";
+    QTest::newRow("binary garbage") << "garbage"
+                                    << "does not start with {\\rtf";
+    QTest::newRow("50 MB") << "huge"
+                           << "too large (50.0 MB";
+}
+
+void InfoWindowTest::aDocumentThatCannotBeReadOpensNoWindow()
+{
+    QFETCH(QString, damage);
+    QFETCH(QString, reason);
+    QFile::remove(QStringLiteral("info.rtf"));
+    if (damage == QLatin1String("folder")) {
+        QVERIFY(QDir().mkdir(QStringLiteral("info.rtf")));
+    } else if (damage == QLatin1String("empty")) {
+        write({});
+    } else if (damage == QLatin1String("text")) {
+        write("How to play: take two free partner tiles.\n");
+    } else if (damage == QLatin1String("garbage")) {
+        QByteArray bytes(4096, '\0');
+        for (int i = 0; i < bytes.size(); ++i)
+            bytes[i] = char((i * 7919 + 13) % 251);
+        write(bytes);
+    } else if (damage == QLatin1String("huge")) {
+        QFile file(QStringLiteral("info.rtf"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("{\\rtf1 ");
+        QVERIFY(file.resize(50LL * 1024 * 1024)); // sparse: no 50 MB written
+    }
+    Form1::showFor(module_, &startup_);
+    QVERIFY(!module_.info);
+    auto* box = startup_.findChild<QMessageBox*>(QStringLiteral("problem"));
+    QVERIFY(box);
+    const QString why = box->informativeText();
+    QVERIFY2(why.startsWith(QStringLiteral("info.rtf: ")), qPrintable(why));
+    QVERIFY2(why.contains(reason), qPrintable(why));
+}
+
+void InfoWindowTest::aDamagedDocumentShowsWhatCouldBeRead_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("truncated") << QByteArray("{\\rtf1 First.\\par Second") << "First.\nSecond";
+    QTest::newRow("deeply nested") << QByteArray("{\\rtf1 Top.") + QByteArray(100000, '{') + "deep"
+                                   << "Top.deep";
+    QTest::newRow("text after the end") << QByteArray("{\\rtf1 Rules.}trailing bytes") << "Rules.";
+}
+
+void InfoWindowTest::aDamagedDocumentShowsWhatCouldBeRead()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    write(bytes);
+    Form1::showFor(module_, &startup_);
+    QVERIFY(module_.info);
+    QCOMPARE(shownText(), text);
+    QVERIFY(!startup_.findChild<QMessageBox*>());
+}
+
+QTEST_MAIN(InfoWindowTest)
+#include "tst_infowindow.moc"
