@@ -73,6 +73,7 @@ private slots:
     void startDealsTheSetAndBecomesNew();
     void aSetThatCannotBeReadDealsNothing_data();
     void aSetThatCannotBeReadDealsNothing();
+    void picturesOfOddSizesAreShownAtTheirOwnSize();
     void aClickLiftsTheTileUnderThePointer();
     void hintShiftsThePairOnScreen();
     void clockCountsFromTheDeal();
@@ -403,6 +404,29 @@ void GameWindowTest::aSetThatCannotBeReadDealsNothing()
     module_.CardSet = QStringLiteral("1");
     QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
     QCOMPARE(game_->board().Started(), 1);
+}
+
+void GameWindowTest::picturesOfOddSizesAreShownAtTheirOwnSize()
+{
+    // A bigger face spills over its neighbours and a smaller one leaves a gap, as pictures are
+    // shown unscaled; a click hits the picture's own area.
+    QDir().mkpath(QStringLiteral("fish/odd"));
+    for (int face = 1; face <= 44; ++face) {
+        QImage image(face % 2 ? QSize(100, 60) : QSize(40, 30), QImage::Format_RGB32);
+        image.fill(QColor::fromHsv(face * 8, 200, 230));
+        QVERIFY(image.save(QStringLiteral("fish/odd/%1.bmp").arg(face), "BMP"));
+    }
+    module_.CardSet = QStringLiteral("odd");
+    deal(7);
+    const TileView* view = game_->tileView();
+    const double zoom = view->scale().zoom();
+    for (int p = 0; p < 132; ++p) {
+        const QSize picture = game_->board().FaceAt(p) % 2 ? QSize(100, 60) : QSize(40, 30);
+        QCOMPARE(view->tileRect(p).size(), (QSizeF(picture) * zoom).toSize());
+    }
+    const QRect tile131 = view->tileRect(131);
+    QCOMPARE(view->tileAt(tile131.bottomRight()), 131);
+    QVERIFY(view->tileAt(tile131.bottomRight() + QPoint(1, 1)) != 131);
 }
 
 void GameWindowTest::aClickLiftsTheTileUnderThePointer()
