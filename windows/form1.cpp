@@ -4,6 +4,7 @@
 #include "module1.h"
 #include "problem.h"
 #include "rtfreader.h"
+#include "showagain.h"
 
 // Qt
 #include <QFileInfo>
@@ -13,11 +14,8 @@
 
 void Form1::showFor(Module1& module, QWidget* parent)
 {
-    if (Form1* info = module.info) {
-        info->setWindowState(info->windowState() & ~Qt::WindowMinimized);
-        info->show();
-        info->raise();
-        info->activateWindow();
+    if (module.info) {
+        showAgain(module.info);
         return;
     }
     // A page or two of rules is some 20 kB. A document thousands of times that size would take

@@ -4,6 +4,7 @@
 #include "colours.h"
 #include "module1.h"
 #include "problem.h"
+#include "showagain.h"
 #include "tileset.h"
 
 // Qt
@@ -39,11 +40,8 @@ const QSizeF kDesignExtent(9720, 6720);
 
 void Form2help::showFor(Module1& module, QWidget* parent)
 {
-    if (Form2help* help = module.help) {
-        help->setWindowState(help->windowState() & ~Qt::WindowMinimized);
-        help->show();
-        help->raise();
-        help->activateWindow();
+    if (module.help) {
+        showAgain(module.help);
         return;
     }
     // All 44 pictures or no window: a legend with holes would mislead.

@@ -5,6 +5,7 @@
 #include "form1.h"
 #include "game.h"
 #include "module1.h"
+#include "showagain.h"
 
 // Qt
 #include <QCompleter>
@@ -130,11 +131,7 @@ void startup::Command1_Click()
         module_.game->showMaximized();
         return;
     }
-    Game* game = module_.game;
-    game->setWindowState(game->windowState() & ~Qt::WindowMinimized);
-    game->show();
-    game->raise();
-    game->activateWindow();
+    showAgain(module_.game);
 }
 
 void startup::Command2_Click()

@@ -5,6 +5,7 @@
 #include "game.h"
 #include "module1.h"
 #include "startup.h"
+#include "tilesetfiles.h"
 #include "tileview.h"
 
 // Qt
@@ -48,12 +49,7 @@ private:
 void BoardAccessTest::initTestCase()
 {
     QVERIFY(QDir::setCurrent(workingDir_.path()));
-    QDir().mkpath(QStringLiteral("fish/1"));
-    for (int face = 1; face <= 44; ++face) {
-        QImage image(80, 52, QImage::Format_RGB32);
-        image.fill(QColor::fromHsv(face * 8, 200, 230));
-        QVERIFY(image.save(QStringLiteral("fish/1/%1.bmp").arg(face), "BMP"));
-    }
+    QVERIFY(testing::writePlainTileSet(QStringLiteral("1")));
     module_.CardSet = QStringLiteral("1");
 }
 

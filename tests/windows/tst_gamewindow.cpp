@@ -9,6 +9,7 @@
 
 // Local
 #include "playing.h"
+#include "tilesetfiles.h"
 
 // Qt
 #include <QDir>
@@ -25,18 +26,6 @@ namespace {
 // A deal of this seed can be cleared.
 constexpr std::uint32_t kClearableSeed = 2;
 const QColor kNavy(0, 0, 128);
-
-// Writes tile set name under fish/ in the working directory: 44 plain 80 x 52 faces, each in a
-// colour of its own.
-void writeTileSet(const QString& name)
-{
-    QDir().mkpath(QStringLiteral("fish/") + name);
-    for (int face = 1; face <= 44; ++face) {
-        QImage image(80, 52, QImage::Format_RGB32);
-        image.fill(QColor::fromHsv(face * 8, 200, 230));
-        QVERIFY(image.save(QStringLiteral("fish/%1/%2.bmp").arg(name).arg(face), "BMP"));
-    }
-}
 
 // A BMP header that claims a picture of width x height and holds no pixels.
 QByteArray bmpHeader(qint32 width, qint32 height)
@@ -103,7 +92,7 @@ void GameWindowTest::init()
 {
     QVERIFY(QDir::setCurrent(workingDir_.path()));
     if (!QDir(QStringLiteral("fish/1")).exists())
-        writeTileSet(QStringLiteral("1"));
+        QVERIFY(testing::writePlainTileSet(QStringLiteral("1")));
     module_.CardSet = QStringLiteral("1");
     now_ = 14 * 3600.0f + 5 * 60 + 7;
     game_ = new Game(module_);
@@ -264,9 +253,9 @@ void GameWindowTest::theDesignFillsTheWindowAtOneZoom()
     for (int y = 0; y < shot.height(); y += 5)
         for (int x = 0; x < shot.width(); x += 5) {
             const int tile = view->tileAt(QPointF(x + 0.5, y + 0.5));
-            const QRgb expected =
-                tile < 0 ? kNavy.rgb()
-                         : QColor::fromHsv(game_->board().FaceAt(tile) * 8, 200, 230).rgb();
+            const QRgb expected = tile < 0
+                                      ? kNavy.rgb()
+                                      : testing::plainFaceColour(game_->board().FaceAt(tile)).rgb();
             if (shot.pixel(x, y) != expected)
                 QFAIL(qPrintable(QStringLiteral("pixel %1,%2 shows %3, a click hits tile %4")
                                      .arg(x)
@@ -285,7 +274,7 @@ void GameWindowTest::startDealsTheSetAndBecomesNew()
     QCOMPARE(child<QLineEdit>("Text1")->text(), QStringLiteral("1"));
     // Tile 0 shows the colour of its face.
     const int face = game_->board().FaceAt(0);
-    QCOMPARE(colourAt(tile0).rgb(), QColor::fromHsv(face * 8, 200, 230).rgb());
+    QCOMPARE(colourAt(tile0).rgb(), testing::plainFaceColour(face).rgb());
     QCOMPARE(game_->board().DealTime(), now_);
 }
 
@@ -361,7 +350,7 @@ void GameWindowTest::aSetThatCannotBeReadDealsNothing()
     QFETCH(QString, reason);
 
     if (!damage.isEmpty()) {
-        writeTileSet(cardSet);
+        QVERIFY(testing::writePlainTileSet(cardSet));
         const QStringList words = damage.split(QLatin1Char(' '));
         const QString path = QStringLiteral("fish/%1/%2.bmp").arg(cardSet, words[1]);
         QFile::remove(path);
@@ -410,12 +399,12 @@ void GameWindowTest::picturesOfOddSizesAreShownAtTheirOwnSize()
 {
     // A bigger face spills over its neighbours and a smaller one leaves a gap, as pictures are
     // shown unscaled; a click hits the picture's own area.
-    QDir().mkpath(QStringLiteral("fish/odd"));
-    for (int face = 1; face <= 44; ++face) {
-        QImage image(face % 2 ? QSize(100, 60) : QSize(40, 30), QImage::Format_RGB32);
-        image.fill(QColor::fromHsv(face * 8, 200, 230));
-        QVERIFY(image.save(QStringLiteral("fish/odd/%1.bmp").arg(face), "BMP"));
-    }
+    QVERIFY(testing::writePlainTileSet(QStringLiteral("big"), 0, QSize(100, 60)));
+    QVERIFY(testing::writePlainTileSet(QStringLiteral("odd"), 0, QSize(40, 30)));
+    for (int face = 1; face <= 44; face += 2) // odd faces big, even ones small
+        QVERIFY(QFile::remove(QStringLiteral("fish/odd/%1.bmp").arg(face)) &&
+                QFile::copy(QStringLiteral("fish/big/%1.bmp").arg(face),
+                            QStringLiteral("fish/odd/%1.bmp").arg(face)));
     module_.CardSet = QStringLiteral("odd");
     deal(7);
     const TileView* view = game_->tileView();

@@ -3,6 +3,7 @@
 // Local
 #include "form2help.h"
 #include "module1.h"
+#include "tilesetfiles.h"
 
 // Qt
 #include <QDir>
@@ -15,19 +16,7 @@ namespace {
 
 QColor faceColour(int face, int set)
 {
-    return QColor::fromHsv((face * 8 + set * 97) % 360, 200, 230);
-}
-
-// Tile set "<set>" with plain faces in colours that differ from face to face and set to set.
-void writeTileSet(int set)
-{
-    const QString folder = QStringLiteral("fish/%1").arg(set);
-    QDir().mkpath(folder);
-    for (int face = 1; face <= 44; ++face) {
-        QImage image(80, 52, QImage::Format_RGB32);
-        image.fill(faceColour(face, set));
-        QVERIFY(image.save(QStringLiteral("%1/%2.bmp").arg(folder).arg(face), "BMP"));
-    }
+    return testing::plainFaceColour(face, set);
 }
 
 } // namespace
@@ -60,8 +49,8 @@ private:
 void HelpWindowTest::initTestCase()
 {
     QVERIFY(QDir::setCurrent(workingDir_.path()));
-    writeTileSet(1);
-    writeTileSet(2);
+    QVERIFY(testing::writePlainTileSet(QStringLiteral("1"), 1));
+    QVERIFY(testing::writePlainTileSet(QStringLiteral("2"), 2));
 }
 
 void HelpWindowTest::cleanup()

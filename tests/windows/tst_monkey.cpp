@@ -9,6 +9,7 @@
 #include "module1.h"
 #include "playing.h"
 #include "startup.h"
+#include "tilesetfiles.h"
 #include "tileview.h"
 
 // Qt
@@ -26,16 +27,6 @@
 #include <numeric>
 
 namespace {
-
-void writeTileSet(const QString& name)
-{
-    QDir().mkpath(QStringLiteral("fish/") + name);
-    for (int face = 1; face <= 44; ++face) {
-        QImage image(80, 52, QImage::Format_RGB32);
-        image.fill(QColor::fromHsv(face * 8, 200, 230));
-        image.save(QStringLiteral("fish/%1/%2.bmp").arg(name).arg(face), "BMP");
-    }
-}
 
 const QStringList kSetNames{QStringLiteral("1"),           QStringLiteral("1"),
                             QStringLiteral("2"),           QString(),
@@ -227,8 +218,8 @@ void MonkeyTest::randomActionsKeepTheBoardSound()
 {
     QTemporaryDir workingDir;
     QVERIFY(QDir::setCurrent(workingDir.path()));
-    writeTileSet(QStringLiteral("1"));
-    writeTileSet(QStringLiteral("2"));
+    QVERIFY(testing::writePlainTileSet(QStringLiteral("1")));
+    QVERIFY(testing::writePlainTileSet(QStringLiteral("2"), 1));
 
     const quint32 seed = qEnvironmentVariableIsSet("MONKEY_SEED")
                              ? quint32(qEnvironmentVariableIntValue("MONKEY_SEED"))

@@ -4,6 +4,7 @@
 #include "game.h"
 #include "module1.h"
 #include "playing.h"
+#include "tilesetfiles.h"
 #include "tileview.h"
 
 // Qt
@@ -40,12 +41,7 @@ void SoakTest::anHourOfTheShowKeepsMemoryAndStackFlat()
 {
     QTemporaryDir workingDir;
     QVERIFY(QDir::setCurrent(workingDir.path()));
-    QDir().mkpath(QStringLiteral("fish/1"));
-    for (int face = 1; face <= 44; ++face) {
-        QImage image(80, 52, QImage::Format_RGB32);
-        image.fill(QColor::fromHsv(face * 8, 200, 230));
-        QVERIFY(image.save(QStringLiteral("fish/1/%1.bmp").arg(face), "BMP"));
-    }
+    QVERIFY(testing::writePlainTileSet(QStringLiteral("1")));
     Module1 module;
     module.CardSet = QStringLiteral("1");
     Game game(module);

@@ -1,0 +1,7 @@
+#pragma once
+
+class QWidget;
+
+// Shows a window that is loaded already, as showing a loaded window does: back from the task bar
+// if it was minimized, and in front of the others. Nothing in it is reloaded.
+void showAgain(QWidget* window);
