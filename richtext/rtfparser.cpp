@@ -944,6 +944,10 @@ void RtfParser::commitFont()
     if (m_font.codePage == CodePage::kSymbol &&
         !m_font.families.contains(QStringLiteral("Symbol"), Qt::CaseInsensitive))
         m_font.codePage = 1252;
+    // The Symbol font's bytes become Unicode (Greek, bullets, arrows), which any text face shows.
+    // Naming Symbol would pick the platform's symbol-encoded face, which draws none of them.
+    if (m_font.codePage == CodePage::kSymbol)
+        m_font.families.clear();
     if (m_fonts.size() < kMaxTableEntries || m_fonts.contains(m_fontNumber))
         m_fonts.insert(m_fontNumber, m_font);
     m_fontName.clear();
