@@ -3,6 +3,7 @@
 // length.
 
 // Local
+#include "form1.h"
 #include "form2help.h"
 #include "game.h"
 #include "layout.h"
@@ -14,6 +15,7 @@
 
 // Qt
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -27,6 +29,15 @@
 #include <numeric>
 
 namespace {
+
+// info.rtf, sound or not RTF at all.
+void writeInfo(bool broken)
+{
+    QFile file(QStringLiteral("info.rtf"));
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(broken ? QByteArray("no rules here")
+                          : QByteArray("{\\rtf1 Take two partners.}"));
+}
 
 const QStringList kSetNames{QStringLiteral("1"),           QStringLiteral("1"),
                             QStringLiteral("2"),           QString(),
@@ -148,6 +159,17 @@ void MonkeyTest::act(int action)
             game->Celebrate();
         }
         break;
+    case 14: // INFO, or the info window's close control
+        log_ = QStringLiteral("INFO / close info");
+        if (module_.info)
+            module_.info->close();
+        else
+            QTest::mouseClick(control<QPushButton>(startup_, "Command2"), Qt::LeftButton);
+        break;
+    case 15: // a broken info.rtf, or a sound one again
+        log_ = QStringLiteral("swap info.rtf");
+        writeInfo(random_.bounded(3) == 0);
+        break;
     case 13: // dismiss whatever message is up
         log_ = QStringLiteral("dismiss messages");
         for (QWidget* window : QApplication::topLevelWidgets())
@@ -220,6 +242,7 @@ void MonkeyTest::randomActionsKeepTheBoardSound()
     QVERIFY(QDir::setCurrent(workingDir.path()));
     QVERIFY(testing::writePlainTileSet(QStringLiteral("1")));
     QVERIFY(testing::writePlainTileSet(QStringLiteral("2"), 1));
+    writeInfo(false);
 
     const quint32 seed = qEnvironmentVariableIsSet("MONKEY_SEED")
                              ? quint32(qEnvironmentVariableIntValue("MONKEY_SEED"))
@@ -235,7 +258,7 @@ void MonkeyTest::randomActionsKeepTheBoardSound()
     int wins = 0;
     for (int step = 0; step < steps; ++step) {
         // Mostly play; now and then end the game or open other windows.
-        static constexpr int kWeights[14] = {1, 6, 6, 6, 6, 1, 3, 8, 8, 8, 2, 1, 6, 2};
+        static constexpr int kWeights[16] = {1, 6, 6, 6, 6, 1, 3, 8, 8, 8, 2, 1, 6, 2, 2, 1};
         int pick = random_.bounded(std::accumulate(std::begin(kWeights), std::end(kWeights), 0));
         int action = 0;
         while (pick >= kWeights[action])
@@ -252,6 +275,7 @@ void MonkeyTest::randomActionsKeepTheBoardSound()
     qInfo("monkey: %d of the steps during a victory show", wins);
     delete module_.game;
     delete module_.help;
+    delete module_.info;
     delete startup_;
 }
 
