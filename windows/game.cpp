@@ -81,6 +81,8 @@ Game::Game(Module1& module, QWidget* parent)
     setTabOrder(Command2, Command3);
     // Then the board, for play from the keyboard.
     setTabOrder(Command3, Image1);
+    // START has the focus when the window opens, first in the tab order as it is.
+    Command1->setFocus();
     Text1->setAccessibleName(QStringLiteral("Status"));
     Text2->setAccessibleName(QStringLiteral("Clock"));
 

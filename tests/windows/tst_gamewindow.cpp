@@ -153,7 +153,9 @@ void GameWindowTest::opensMaximizedNavyWithItsClockRunning()
     QCOMPARE(child<QLineEdit>("Text2")->text(), QStringLiteral("Text2"));
     QTRY_COMPARE_WITH_TIMEOUT(child<QLineEdit>("Text2")->text(), QStringLiteral("     845:7"),
                               3000);
-    // Tab order: START, the status box, the clock, HELP, HINT.
+    // START holds the focus first; then the status box, the clock, HELP, HINT.
+    QApplication::setActiveWindow(game_);
+    QCOMPARE(QApplication::focusWidget(), child<QPushButton>("Command1"));
     QCOMPARE(child<QPushButton>("Command1")->nextInFocusChain(), child<QLineEdit>("Text1"));
     QCOMPARE(child<QLineEdit>("Text1")->nextInFocusChain(), child<QLineEdit>("Text2"));
     QCOMPARE(child<QLineEdit>("Text2")->nextInFocusChain(), child<QPushButton>("Command2"));
