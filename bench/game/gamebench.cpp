@@ -7,6 +7,7 @@
 //   hint, none     HINT on a board with no free pair left to show (the search's worst case)
 
 // Local
+#include "benchoptions.h"
 #include "board.h"
 #include "random.h"
 #include "tileset.h"
@@ -69,13 +70,7 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    const QStringList args = QCoreApplication::arguments().mid(1);
-    const bool smoke = args.contains(QStringLiteral("--smoke"));
-    QString workDir = QStringLiteral(FISHPAIRS_RUN_DIR);
-    for (const QString& arg : args)
-        if (!arg.startsWith(QLatin1String("--")))
-            workDir = arg;
-    QDir::setCurrent(workDir);
+    const bool smoke = BenchOptions::fromArguments(QStringLiteral(FISHPAIRS_RUN_DIR)).smoke;
 
     const int rounds = smoke ? 1 : 15;
     const auto scale = [smoke](int calls) { return smoke ? 1 : calls; };

@@ -8,6 +8,7 @@
 // WORKDIR holds fish/1/ (default: the build's run folder). --smoke runs each once, briefly.
 
 // Local
+#include "benchoptions.h"
 #include "game.h"
 #include "module1.h"
 #include "playing.h"
@@ -43,13 +44,7 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QStringList args = QCoreApplication::arguments().mid(1);
-    const bool smoke = args.contains(QStringLiteral("--smoke"));
-    QString workDir = QStringLiteral(FISHPAIRS_RUN_DIR);
-    for (const QString& arg : args)
-        if (!arg.startsWith(QLatin1String("--")))
-            workDir = arg;
-    QDir::setCurrent(workDir);
+    const bool smoke = BenchOptions::fromArguments(QStringLiteral(FISHPAIRS_RUN_DIR)).smoke;
 
     Module1 module;
     module.CardSet = QStringLiteral("1");

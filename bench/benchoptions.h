@@ -1,0 +1,27 @@
+#pragma once
+
+// Qt
+#include <QCoreApplication>
+#include <QDir>
+#include <QStringList>
+
+// What the game benchmarks take on their command line: [--smoke] [WORKDIR]. Call once the
+// application exists; it makes WORKDIR (default: the build's run folder) the working directory,
+// where fish/1/ and info.rtf are.
+struct BenchOptions
+{
+    bool smoke = false;
+
+    static BenchOptions fromArguments(const QString& defaultWorkDir)
+    {
+        BenchOptions options;
+        const QStringList args = QCoreApplication::arguments().mid(1);
+        options.smoke = args.contains(QStringLiteral("--smoke"));
+        QString workDir = defaultWorkDir;
+        for (const QString& arg : args)
+            if (!arg.startsWith(QLatin1String("--")))
+                workDir = arg;
+        QDir::setCurrent(workDir);
+        return options;
+    }
+};
