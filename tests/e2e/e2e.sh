@@ -61,9 +61,25 @@ click_design() { # WINDOW X Y
   local at
   at=$(game_point "$1" "$2" "$3")
   xdotool mousemove --window "$1" ${at% *} ${at#* } click 1
-  sleep 0.4
 }
 window_shot() { import -display "$DISPLAY" -window "$1" "$2" 2>/dev/null; }
+# The game window with its buttons and text boxes painted black, so that a comparison sees the
+# board alone: not the ticking clock, the status text or a button's hover shade.
+board_shot() { # WINDOW PNG
+  local rects=() control from to
+  for control in "2220 120 675 375" "6180 120 555 375" "6960 120 555 375" \
+                 "1680 6300 1755 315" "6480 6360 795 255"; do
+    set -- "$1" "$2" $control
+    from=$(game_point "$1" $(($3 - 60)) $(($4 - 60)))
+    to=$(game_point "$1" $(($3 + $5 + 60)) $(($4 + $6 + 60)))
+    rects+=(-draw "rectangle ${from% *},${from#* } ${to% *},${to#* }")
+  done
+  window_shot "$1" "$2.raw.png" && /usr/bin/convert "$2.raw.png" -fill black "${rects[@]}" "$2"
+}
+eventually() { # COMMAND...: true once COMMAND succeeds, trying for five seconds
+  for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
 navy_share() { # PNG: the share of navy pixels
   /usr/bin/convert "$1" -fill black +opaque 'rgb(0,0,128)' -fill white -opaque 'rgb(0,0,128)' \
     -format '%[fx:mean]' info:
@@ -89,30 +105,37 @@ say "the start-up window \"Option\" appeared"
 # Space presses the focused button: the game window opening proves OK has the focus.
 xdotool windowactivate --sync "$startup" key space
 gamewin=$(wait_window Form1) || fail "Space did not press OK: no game window"
-sleep 0.5
-xprop -id "$gamewin" _NET_WM_STATE | grep -q _NET_WM_STATE_MAXIMIZED_HORZ ||
-  fail "the game window is not maximized"
+maximized() { xprop -id "$gamewin" _NET_WM_STATE | grep -q _NET_WM_STATE_MAXIMIZED_HORZ; }
+eventually maximized || fail "the game window is not maximized"
+sleep 0.3 # the window manager's resize reaches the window
 shot game-loaded
 say "OK had the focus and opened \"Form1\" maximized"
 
-window_shot "$gamewin" "$work/before.png"
+dealt() { # the board covers the navy
+  window_shot "$gamewin" "$work/window.png"
+  navy=$(navy_share "$work/window.png")
+  awk -v n="$navy" 'BEGIN { exit !(n < 0.5) }'
+}
 click_design "$gamewin" 2557 307 # START
-window_shot "$gamewin" "$work/dealt.png"
+eventually dealt || fail "after START the window is still $navy navy"
+sleep 0.2 # and nothing more is on its way
+board_shot "$gamewin" "$work/dealt.png"
 shot dealt
-navy=$(navy_share "$work/dealt.png")
-awk -v n="$navy" 'BEGIN { exit !(n < 0.5) }' || fail "after START the window is still $navy navy"
 say "START dealt: the window is now only $navy navy"
 
+board_differs() { # NAME [MINIMUM]: the board differs from the dealt one by more than MINIMUM pixels
+  board_shot "$gamewin" "$work/$1.png"
+  [ "$(differ "$work/dealt.png" "$work/$1.png")" -gt "${2:-100}" ]
+}
 click_design "$gamewin" 5100 3030 # the top tile, 131, always free after the deal
-window_shot "$gamewin" "$work/lifted.png"
+eventually board_differs lifted || fail "clicking a free tile changed nothing on the board"
 shot lifted
-[ "$(differ "$work/dealt.png" "$work/lifted.png")" -gt 100 ] || fail "clicking a free tile changed nothing"
 click_design "$gamewin" 5100 3030 # put it down again
+eventually eval '! board_differs lowered 0' || fail "a tile clicked twice did not go back to its place"
 click_design "$gamewin" 7237 307 # HINT
-window_shot "$gamewin" "$work/hinted.png"
+eventually board_differs hinted || fail "HINT changed nothing on the board"
 shot hinted
-[ "$(differ "$work/dealt.png" "$work/hinted.png")" -gt 100 ] || fail "HINT changed nothing"
-say "a tile click and HINT changed what is drawn"
+say "a tile click and HINT changed the board"
 
 click_design "$gamewin" 6457 307 # HELP
 wait_window Form2 >/dev/null || fail "HELP opened no \"Form2\""
