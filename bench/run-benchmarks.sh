@@ -34,9 +34,9 @@ command -v gnome-mahjongg >/dev/null && startup "GNOME Mahjongg" 'mahjongg' "$wo
 echo
 
 # ---- The game driven under Xvfb: all four windows open on a dealt board ----
-export DISPLAY=:$((100 + RANDOM % 400))
-Xvfb "$DISPLAY" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 & pids+=($!)
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+source "$(dirname "$0")/../tests/support/xvfb.sh"
+start_xvfb 1920x1080 "$work"
+pids+=("$xvfb_pid")
 openbox >/dev/null 2>&1 & pids+=($!)
 sleep 1
 (cd "$build/run" && exec "$build/fishpairs") >/dev/null 2>&1 &

@@ -29,10 +29,10 @@ fail() { echo "e2e FAILED: $*" >&2; failed=1; shot failure; exit 1; }
 shot() { step=$((step + 1)); import -display "$DISPLAY" -window root "$shots/$(printf %02d "$step")-$1.png" 2>/dev/null; }
 say() { echo "e2e: $*"; }
 
-export DISPLAY=:$((100 + RANDOM % 400))
-Xvfb "$DISPLAY" -screen 0 1366x768x24 -nolisten tcp >/dev/null 2>&1 & pids+=($!)
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start on $DISPLAY"
+source "$(dirname "$0")/../support/xvfb.sh"
+start_xvfb 1366x768 "$work"; started=$?
+pids+=("$xvfb_pid")
+[ "$started" -eq 0 ] || fail "Xvfb did not start"
 openbox >/dev/null 2>&1 & pids+=($!)
 for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
 export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work

@@ -32,9 +32,9 @@ done
 [ -x "$root/usr/bin/$exec_line" ] || fail "the entry runs '$exec_line', which the package lacks"
 
 # Start it as the menu would: in the entry's folder, the entry's command.
-display=:$((200 + RANDOM % 300))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
+source "$(dirname "$0")/../support/xvfb.sh"
+start_xvfb 1024x768 "$work" || fail "Xvfb did not start"
+display=$DISPLAY
 (cd "$root$path" && DISPLAY=$display exec "$root/usr/bin/$exec_line") >"$work/game.log" 2>&1 &
 game=$!
 DISPLAY=$display timeout 20 xdotool search --sync --name '^Option$' >/dev/null ||

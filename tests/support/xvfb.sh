@@ -1,0 +1,18 @@
+# Sourced by the scripts that need an X server of their own.
+#   start_xvfb WIDTHxHEIGHT DIRECTORY
+# starts Xvfb on a display nobody uses (Xvfb picks it and writes its number to DIRECTORY), waits
+# until it answers, exports DISPLAY and sets xvfb_pid. A fixed or random number could land on a
+# running server, and the caller would then drive somebody else's windows.
+start_xvfb() {
+  local size=$1 dir=$2 number=
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$dir/xvfb-display" >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 100); do
+    number=$(head -n 1 "$dir/xvfb-display" 2>/dev/null)
+    [ -n "$number" ] && break
+    sleep 0.1
+  done
+  [ -n "$number" ] || return 1
+  export DISPLAY=:$number
+  xdpyinfo >/dev/null 2>&1
+}
