@@ -66,12 +66,12 @@ window_shot() { import -display "$DISPLAY" -window "$1" "$2" 2>/dev/null; }
 # The game window with its buttons and text boxes painted black, so that a comparison sees the
 # board alone: not the ticking clock, the status text or a button's hover shade.
 board_shot() { # WINDOW PNG
-  local rects=() control from to
+  local rects=() control x y w h from to
   for control in "2220 120 675 375" "6180 120 555 375" "6960 120 555 375" \
                  "1680 6300 1755 315" "6480 6360 795 255"; do
-    set -- "$1" "$2" $control
-    from=$(game_point "$1" $(($3 - 60)) $(($4 - 60)))
-    to=$(game_point "$1" $(($3 + $5 + 60)) $(($4 + $6 + 60)))
+    read -r x y w h <<<"$control"
+    from=$(game_point "$1" $((x - 60)) $((y - 60)))
+    to=$(game_point "$1" $((x + w + 60)) $((y + h + 60)))
     rects+=(-draw "rectangle ${from% *},${from#* } ${to% *},${to#* }")
   done
   window_shot "$1" "$2.raw.png" && /usr/bin/convert "$2.raw.png" -fill black "${rects[@]}" "$2"

@@ -34,10 +34,9 @@ done
 # Start it as the menu would: in the entry's folder, the entry's command.
 source "$(dirname "$0")/../support/xvfb.sh"
 start_xvfb 1024x768 "$work" || fail "Xvfb did not start"
-display=$DISPLAY
-(cd "$root$path" && DISPLAY=$display exec "$root/usr/bin/$exec_line") >"$work/game.log" 2>&1 &
+(cd "$root$path" && exec "$root/usr/bin/$exec_line") >"$work/game.log" 2>&1 &
 game=$!
-DISPLAY=$display timeout 20 xdotool search --sync --name '^Option$' >/dev/null ||
+timeout 20 xdotool search --sync --name '^Option$' >/dev/null ||
   fail "the start-up window did not appear: $(cat "$work/game.log")"
 kill -0 "$game" || fail "the game ended: $(cat "$work/game.log")"
 kill "$game"

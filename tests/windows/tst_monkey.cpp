@@ -159,6 +159,12 @@ void MonkeyTest::act(int action)
             game->Celebrate();
         }
         break;
+    case 13: // dismiss whatever message is up
+        log_ = QStringLiteral("dismiss messages");
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible())
+                box->close();
+        break;
     case 14: // INFO, or the info window's close control
         log_ = QStringLiteral("INFO / close info");
         if (module_.info)
@@ -169,12 +175,6 @@ void MonkeyTest::act(int action)
     case 15: // a broken info.rtf, or a sound one again
         log_ = QStringLiteral("swap info.rtf");
         writeInfo(random_.bounded(3) == 0);
-        break;
-    case 13: // dismiss whatever message is up
-        log_ = QStringLiteral("dismiss messages");
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible())
-                box->close();
         break;
     }
     QCoreApplication::processEvents();
