@@ -7,30 +7,82 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QLocale>
+
+// Library
+#include <algorithm>
 
 namespace {
 
-// The size a Windows bitmap's header claims, read by hand: Qt's reader refuses to tell the size
-// of a picture it finds too large, and that is just when the player needs to hear it.
-QSize claimedBitmapSize(QIODevice& device)
+// What a Windows bitmap's own header says of it, read by hand. Qt's reader refuses to tell the
+// size of a picture it finds too large, just when the player needs to hear it; and it reads a
+// file cut short without a word, leaving the missing rows to whatever memory held, which shows as
+// stripes or as another face's picture.
+struct BitmapHeader
+{
+    qint64 headerBytes = 0; // what the file and info headers take (54 while that is unknown)
+    QSize size;             // width x height in pixels; invalid if the header is cut short
+    qint64 pixelOffset = 0;
+    int bitsPerPixel = 0;
+    quint32 compression = 0;
+    qint64 imageBytes = 0; // the pixel bytes the header states, 0 where it leaves them out
+
+    // The bytes a whole file of this header holds: up to the pixels, and every row of them
+    // (rows padded to whole 32-bit words). Only for sides up to a few thousand pixels.
+    qint64 bytesNeeded() const
+    {
+        constexpr quint32 kRgb = 0, kBitFields = 3, kAlphaBitFields = 6;
+        qint64 pixels = imageBytes;
+        if (compression == kRgb || compression == kBitFields || compression == kAlphaBitFields) {
+            const qint64 stride = (qint64(size.width()) * bitsPerPixel + 31) / 32 * 4;
+            pixels = std::max(pixels, stride * size.height());
+        }
+        return pixelOffset + pixels;
+    }
+};
+
+BitmapHeader readBitmapHeader(QIODevice& device)
 {
     const qint64 at = device.pos();
     device.seek(0);
-    const QByteArray head = device.read(26);
+    const QByteArray head = device.read(54);
     device.seek(at);
-    if (head.size() < 26 || !head.startsWith("BM"))
-        return {};
     auto number = [&](int at, int bytes) {
         qint64 value = 0;
         for (int i = bytes - 1; i >= 0; --i)
             value = (value << 8) | quint8(head[at + i]);
         return value;
     };
-    if (number(14, 4) == 12) // the old OS/2 header: 16-bit sides
-        return QSize(int(number(18, 2)), int(number(20, 2)));
+    BitmapHeader header;
+    header.headerBytes = 14 + 40;
+    if (head.size() < 18)
+        return header;
+    const qint64 infoBytes = number(14, 4);
+    const bool os2 = infoBytes == 12; // the old OS/2 header: 16-bit sides, no compression
+    header.headerBytes = 14 + (os2 ? 12 : 40);
+    if (head.size() < header.headerBytes)
+        return header;
+    if (os2) {
+        header.size = QSize(int(number(18, 2)), int(number(20, 2)));
+        header.pixelOffset = number(10, 4);
+        header.bitsPerPixel = int(number(24, 2));
+        return header;
+    }
     const auto width = qint32(number(18, 4));
     const auto height = qint32(number(22, 4)); // negative for a top-down bitmap
-    return QSize(width, height == INT32_MIN ? INT32_MAX : qAbs(height));
+    header.size = QSize(width, height == INT32_MIN ? INT32_MAX : qAbs(height));
+    if (infoBytes < 40)
+        return header; // no header we know: the reader will say what is wrong with it
+    header.pixelOffset = number(10, 4);
+    header.bitsPerPixel = int(number(28, 2));
+    header.compression = quint32(number(30, 4));
+    header.imageBytes = number(34, 4);
+    return header;
+}
+
+QString byteCount(qint64 bytes)
+{
+    return QLocale(QLocale::English).toString(bytes);
 }
 
 // Linux refuses any part of a path longer than this many bytes.
@@ -57,26 +109,39 @@ QImage TileSet::loadPicture(const QString& path, QString* error)
         return fail(info.exists() ? file.errorString() : QStringLiteral("there is no such file"));
     if (file.size() == 0)
         return fail(QStringLiteral("the file is empty"));
+    auto cutShort = [&](const QString& part, qint64 needed) {
+        return fail(QStringLiteral("the file is cut short (it holds %1 bytes; %2 %3)")
+                        .arg(byteCount(file.size()), part, byteCount(needed)));
+    };
 
     // A bitmap goes straight to the built-in BMP reader, which spares loading every image plugin
     // to sniff the format; any other picture is read by its content.
-    QImageReader reader(&file, file.peek(2) == "BM" ? QByteArray("bmp") : QByteArray());
+    const bool bitmap = file.peek(2) == "BM";
+    BitmapHeader header;
+    if (bitmap) {
+        header = readBitmapHeader(file);
+        if (!header.size.isValid())
+            return cutShort(QStringLiteral("its header alone takes"), header.headerBytes);
+    }
+    QImageReader reader(&file, bitmap ? QByteArray("bmp") : QByteArray());
     QSize size = reader.size();
     if (!size.isValid())
-        size = claimedBitmapSize(file);
+        size = header.size;
     if (size.width() > kMaxSide || size.height() > kMaxSide)
         return fail(QStringLiteral("the picture is too large (%1 x %2 pixels; a face may have at "
                                    "most %3 on a side)")
                         .arg(size.width())
                         .arg(size.height())
                         .arg(kMaxSide));
+    if (bitmap && header.size.width() <= kMaxSide && header.size.height() <= kMaxSide &&
+        file.size() < header.bytesNeeded())
+        return cutShort(QStringLiteral("its header says it needs"), header.bytesNeeded());
     QImage image = reader.read();
     if (image.isNull())
         return fail(QStringLiteral("this is not a picture that can be read (%1)")
                         .arg(reader.errorString()));
     return image;
 }
-
 std::optional<TileView::Faces> TileSet::load(const QString& cardSet, QString* error)
 {
     TileView::Faces faces;

@@ -303,10 +303,31 @@ void GameWindowTest::aSetThatCannotBeReadDealsNothing_data()
                                    << "text 5"
                                    << "fish/t/5.bmp"
                                    << "not a picture";
-    QTest::newRow("truncated 9.bmp") << "c"
-                                     << "truncate 9"
-                                     << "fish/c/9.bmp"
-                                     << "not a picture";
+    // A bitmap cut short would be read without a word, its missing rows garbage.
+    QTest::newRow("9.bmp cut in its header") << "c"
+                                             << "truncate 9"
+                                             << "fish/c/9.bmp"
+                                             << "holds 30 bytes; its header alone takes 54";
+    QTest::newRow("9.bmp cut after 100 bytes")
+        << "c"
+        << "cut 9 100"
+        << "fish/c/9.bmp"
+        << "holds 100 bytes; its header says it needs 12,534";
+    QTest::newRow("9.bmp cut after 3,000 bytes")
+        << "c"
+        << "cut 9 3000"
+        << "fish/c/9.bmp"
+        << "holds 3,000 bytes; its header says it needs 12,534";
+    QTest::newRow("9.bmp cut in its last row")
+        << "c"
+        << "cut 9 12500"
+        << "fish/c/9.bmp"
+        << "holds 12,500 bytes; its header says it needs 12,534";
+    QTest::newRow("9.bmp claims more pixel bytes than it holds")
+        << "c"
+        << "claim 9 20000"
+        << "fish/c/9.bmp"
+        << "holds 12,534 bytes; its header says it needs 20,054";
     QTest::newRow("huge 2.bmp") << "h"
                                 << "huge 2"
                                 << "fish/h/2.bmp"
@@ -373,6 +394,21 @@ void GameWindowTest::aSetThatCannotBeReadDealsNothing()
         } else if (words[0] == QLatin1String("truncate")) {
             QVERIFY(bytes.open(QIODevice::WriteOnly));
             bytes.write(bmpHeader(80, 52).left(30));
+        } else if (words[0] == QLatin1String("cut") || words[0] == QLatin1String("claim")) {
+            // A face of the plain set: 80 x 52 pixels, 24 bits, 12,534 bytes.
+            QVERIFY(testing::writePlainTileSet(QStringLiteral("whole")));
+            QFile whole(QStringLiteral("fish/whole/%1.bmp").arg(words[1]));
+            QVERIFY(whole.open(QIODevice::ReadOnly));
+            QByteArray picture = whole.readAll();
+            QCOMPARE(picture.size(), 12534);
+            const int number = words[2].toInt();
+            if (words[0] == QLatin1String("cut"))
+                picture.truncate(number);
+            else // the size of the pixels, at byte 34
+                for (int i = 0; i < 4; ++i)
+                    picture[34 + i] = char(number >> (8 * i));
+            QVERIFY(bytes.open(QIODevice::WriteOnly));
+            bytes.write(picture);
         } else if (words[0] == QLatin1String("huge")) {
             QVERIFY(bytes.open(QIODevice::WriteOnly));
             bytes.write(bmpHeader(20000, 20000));
@@ -413,6 +449,11 @@ void GameWindowTest::picturesOfOddSizesAreShownAtTheirOwnSize()
         QVERIFY(QFile::remove(QStringLiteral("fish/odd/%1.bmp").arg(face)) &&
                 QFile::copy(QStringLiteral("fish/big/%1.bmp").arg(face),
                             QStringLiteral("fish/odd/%1.bmp").arg(face)));
+    // Bytes after the last row are no harm: some programs write a file a little longer.
+    QFile padded(QStringLiteral("fish/odd/2.bmp"));
+    QVERIFY(padded.open(QIODevice::Append));
+    padded.write(QByteArray(100, '\x7f'));
+    padded.close();
     module_.CardSet = QStringLiteral("odd");
     deal(7);
     const TileView* view = game_->tileView();

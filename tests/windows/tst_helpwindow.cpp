@@ -32,6 +32,7 @@ private slots:
     void placesTheFacesInThreeBlocks();
     void showsEveryPartnerPairOnOneRow();
     void readsThePicturesOncePerLoad();
+    void aSetThatCannotBeReadOpensNoWindow_data();
     void aSetThatCannotBeReadOpensNoWindow();
 
 private:
@@ -128,19 +129,37 @@ void HelpWindowTest::readsThePicturesOncePerLoad()
     QCOMPARE(shownColour(0).rgb(), faceColour(1, 2).rgb());
 }
 
+void HelpWindowTest::aSetThatCannotBeReadOpensNoWindow_data()
+{
+    QTest::addColumn<int>("keep"); // the bytes of 30.bmp kept; -1 leaves the file out
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("30.bmp missing") << -1 << "there is no such file";
+    QTest::newRow("30.bmp cut short") << 6000 << "the file is cut short (it holds 6,000 bytes";
+}
+
 void HelpWindowTest::aSetThatCannotBeReadOpensNoWindow()
 {
+    QFETCH(int, keep);
+    QFETCH(QString, reason);
+    QDir(QStringLiteral("fish/broken")).removeRecursively();
     QDir().mkpath(QStringLiteral("fish/broken"));
     for (int face = 1; face <= 44; ++face)
         if (face != 30)
             QFile::copy(QStringLiteral("fish/1/%1.bmp").arg(face),
                         QStringLiteral("fish/broken/%1.bmp").arg(face));
+    if (keep >= 0) {
+        QFile whole(QStringLiteral("fish/1/30.bmp"));
+        QFile cut(QStringLiteral("fish/broken/30.bmp"));
+        QVERIFY(whole.open(QIODevice::ReadOnly) && cut.open(QIODevice::WriteOnly));
+        cut.write(whole.read(keep));
+    }
     module_.CardSet = QStringLiteral("broken");
     Form2help::showFor(module_, &parent_);
     QVERIFY(!module_.help);
     auto* box = parent_.findChild<QMessageBox*>(QStringLiteral("problem"));
     QVERIFY(box);
-    QVERIFY(box->informativeText().contains(QStringLiteral("fish/broken/30.bmp")));
+    QVERIFY2(box->informativeText().contains(QStringLiteral("fish/broken/30.bmp: ") + reason),
+             qPrintable(box->informativeText()));
     delete box;
 }
 
