@@ -6,15 +6,13 @@
 #include "game.h"
 #include "module1.h"
 #include "showagain.h"
+#include "tilesetsuggestions.h"
 
 // Qt
-#include <QCompleter>
-#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStringListModel>
 
 namespace {
 
@@ -64,10 +62,7 @@ startup::startup(Module1& module, QWidget* parent) : QWidget(parent), module_(mo
     Text1 = new QLineEdit(QStringLiteral("1"), this);
     Text1->setObjectName(QStringLiteral("Text1"));
     // The box stays a plain text box, and offers the tile sets there are as the player types.
-    auto* tileSets = new QCompleter(new QStringListModel(this), this);
-    tileSets->setCaseSensitivity(Qt::CaseInsensitive);
-    Text1->setCompleter(tileSets);
-    connect(Text1, &QLineEdit::textEdited, this, &startup::offerTileSets);
+    new TileSetSuggestions(Text1);
     Label1->setBuddy(Text1);
     Text1->setPalette(systemColours());
 
@@ -109,18 +104,6 @@ void startup::keyPressEvent(QKeyEvent* event)
         return;
     }
     QWidget::keyPressEvent(event);
-}
-
-void startup::offerTileSets()
-{
-    // Read afresh at every keystroke (a handful of folder names), so a set added while the game
-    // runs is offered too, and the window opens without touching the disk.
-    auto* model = static_cast<QStringListModel*>(Text1->completer()->model());
-    const QStringList sets =
-        QDir(QStringLiteral("fish"))
-            .entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-    if (model->stringList() != sets)
-        model->setStringList(sets);
 }
 
 void startup::Command1_Click()

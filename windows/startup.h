@@ -28,9 +28,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // Offers the sub-folders of fish/ in the working directory as completions of the name.
-    void offerTileSets();
-
     Module1& module_;
     QLabel* Picture1;
     QLabel* Label2;

@@ -102,14 +102,20 @@ startup=$(wait_window Option) || fail "no start-up window"
 shot startup
 say "the start-up window \"Option\" appeared"
 
-# Space presses the focused button: the game window opening proves OK has the focus.
-xdotool windowactivate --sync "$startup" key space
-gamewin=$(wait_window Form1) || fail "Space did not press OK: no game window"
+# A name typed, and ONE click on OK, with the box offering the sets that begin with it ("1" and
+# "10"): the offers must not cost a click.
+cp -r "$play/fish/1" "$play/fish/10"
+xdotool windowactivate --sync "$startup"
+xdotool mousemove --window "$startup" 172 258 click 1 key ctrl+a type 1
+sleep 0.5
+shot offers
+xdotool mousemove --window "$startup" 288 258 click 1
+gamewin=$(wait_window Form1) || fail "one click on OK, with the sets offered, opened no game window"
 maximized() { xprop -id "$gamewin" _NET_WM_STATE | grep -q _NET_WM_STATE_MAXIMIZED_HORZ; }
 eventually maximized || fail "the game window is not maximized"
 sleep 0.3 # the window manager's resize reaches the window
 shot game-loaded
-say "OK had the focus and opened \"Form1\" maximized"
+say "a name typed and one click on OK opened \"Form1\" maximized"
 
 dealt() { # the board covers the navy
   window_shot "$gamewin" "$work/window.png"

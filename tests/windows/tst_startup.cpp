@@ -6,11 +6,10 @@
 #include "startup.h"
 
 // Qt
-#include <QAbstractItemView>
-#include <QCompleter>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -246,35 +245,62 @@ void StartupTest::typingOffersTheTileSetsThereAre()
     QTemporaryDir workingDir;
     const QString before = QDir::currentPath();
     QVERIFY(QDir::setCurrent(workingDir.path()));
-    for (const char* set : {"1", "sea", "Shells", "river"})
-        QVERIFY(QDir().mkpath(QStringLiteral("fish/") + QLatin1String(set)));
+    const QString northern = QStringLiteral("Рыбы Северного моря");
+    for (const QString& set : {QStringLiteral("1"), QStringLiteral("sea"), QStringLiteral("Shells"),
+                               QStringLiteral("river"), northern})
+        QVERIFY(QDir().mkpath(QStringLiteral("fish/") + set));
     QFile(QStringLiteral("fish/stray.bmp")).open(QIODevice::WriteOnly); // a file, not a set
 
     auto* box = child<QLineEdit>("Text1");
+    auto* offers = child<QListWidget>("suggestions");
+    auto offered = [&] {
+        QStringList names;
+        for (int row = 0; row < offers->count(); ++row)
+            names << offers->item(row)->text();
+        return names;
+    };
     window_->activateWindow();
     box->setFocus();
     box->clear();
     QTest::keyClicks(box, QStringLiteral("s"));
-    QCompleter* completer = box->completer();
-    QVERIFY(completer);
-    QStringList offered;
-    for (int row = 0; completer->setCurrentRow(row); ++row)
-        offered << completer->currentCompletion();
-    QCOMPARE(offered, (QStringList{QStringLiteral("sea"), QStringLiteral("Shells")}));
-    QVERIFY(completer->popup()->isVisible());
+    QCOMPARE(offered(), (QStringList{QStringLiteral("sea"), QStringLiteral("Shells")}));
+    QVERIFY(offers->isVisible());
+    QVERIFY(!offers->isActiveWindow());
+    QCOMPARE(QApplication::focusWidget(), box);
 
-    // Enter takes the offer and leaves the start-up window as it is; the next Enter is OK.
-    QTest::keyClick(completer->popup(), Qt::Key_Down);
-    QTest::keyClick(completer->popup(), Qt::Key_Return);
-    QCOMPARE(box->text(), QStringLiteral("sea"));
-    QVERIFY(!module_->game);
-    QTest::keyClick(box, Qt::Key_Return);
-    QCOMPARE(module_->CardSet, QStringLiteral("sea"));
-
-    // Whatever is typed still goes through unchanged.
-    box->setText(QStringLiteral("s"));
+    // One click on OK is OK, with the offers showing: the typed text goes through unchanged.
     QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
     QCOMPARE(module_->CardSet, QStringLiteral("s"));
+    QVERIFY(module_->game);
+    QVERIFY(!offers->isVisible());
+    delete module_->game;
+
+    // The arrows put each offer into the box and come back to what was typed; one Enter is OK.
+    window_->activateWindow();
+    box->setFocus();
+    QTest::keyClicks(box, QStringLiteral("h"));
+    QCOMPARE(offered(), (QStringList{QStringLiteral("Shells")}));
+    QTest::keyClick(box, Qt::Key_Down);
+    QCOMPARE(box->text(), QStringLiteral("Shells"));
+    QTest::keyClick(box, Qt::Key_Down);
+    QCOMPARE(box->text(), QStringLiteral("sh"));
+    QTest::keyClick(box, Qt::Key_Up);
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(module_->CardSet, QStringLiteral("Shells"));
+    QVERIFY(module_->game);
+    delete module_->game;
+
+    // Escape puts the offers away and takes nothing else; a name is offered readable in full.
+    window_->activateWindow();
+    box->setFocus();
+    box->clear();
+    QTest::sendKeyEvent(QTest::Click, box, Qt::Key(0x0420), QStringLiteral("р"), {});
+    QCOMPARE(offered(), QStringList{northern});
+    QVERIFY(offers->viewport()->width() >= offers->fontMetrics().horizontalAdvance(northern));
+    QTest::keyClick(box, Qt::Key_Escape);
+    QVERIFY(!offers->isVisible());
+    QCOMPARE(box->text(), QStringLiteral("р"));
+    QVERIFY(!module_->game);
     QDir::setCurrent(before);
 }
 
