@@ -91,6 +91,7 @@ Game::Game(Module1& module, QWidget* parent)
     Image1->setGeometry(rect());
 
     connect(Command1, &QPushButton::clicked, this, &Game::Command1_Click);
+    Command1->installEventFilter(this);
     connect(Command2, &QPushButton::clicked, this, &Game::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Game::Command3_Click);
     connect(Image1, &TileView::tileClicked, this, &Game::Image1_Click);
@@ -126,6 +127,21 @@ void Game::closeEvent(QCloseEvent* event)
 {
     Form_Unload();
     event->accept();
+}
+
+bool Game::eventFilter(QObject* watched, QEvent* event)
+{
+    // A player who double-clicks START means one press. The second press of a double-click comes
+    // as a double-click event; were it let through, the NEW it makes would throw the new deal
+    // away at once. Only that one is dropped: a later click on NEW unloads the window.
+    if (watched == Command1) {
+        if (event->type() == QEvent::MouseButtonPress)
+            startedAtPress_ = board_.Started();
+        if (event->type() == QEvent::MouseButtonDblClick && startedAtPress_ == 0 &&
+            board_.Started() == 1)
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Game::present(const board::Outcome& outcome)

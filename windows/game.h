@@ -52,6 +52,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Form_Load();
@@ -76,4 +77,5 @@ private:
 
     DesignLayout layout_;
     DesignScale scale_;
+    std::int16_t startedAtPress_ = 0; // Started() when Command1 was last pressed
 };

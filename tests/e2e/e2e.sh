@@ -122,12 +122,15 @@ dealt() { # the board covers the navy
   navy=$(navy_share "$work/window.png")
   awk -v n="$navy" 'BEGIN { exit !(n < 0.5) }'
 }
-click_design "$gamewin" 2557 307 # START
+# A double-click on START deals once and keeps the deal: its second click is no NEW.
+at=$(game_point "$gamewin" 2557 307)
+xdotool mousemove --window "$gamewin" ${at% *} ${at#* } click --repeat 2 --delay 80 1
 eventually dealt || fail "after START the window is still $navy navy"
-sleep 0.2 # and nothing more is on its way
+sleep 0.3 # and nothing more is on its way
+[ "$(count_windows Form1)" -eq 1 ] || fail "the second click of a double-click on START closed the game"
 board_shot "$gamewin" "$work/dealt.png"
 shot dealt
-say "START dealt: the window is now only $navy navy"
+say "a double-click on START dealt and kept the deal: the window is now only $navy navy"
 
 board_differs() { # NAME [MINIMUM]: the board differs from the dealt one by more than MINIMUM pixels
   board_shot "$gamewin" "$work/$1.png"

@@ -60,6 +60,7 @@ private slots:
     void theDesignFillsTheWindowAtOneZoom_data();
     void theDesignFillsTheWindowAtOneZoom();
     void startDealsTheSetAndBecomesNew();
+    void aDoubleClickOnStartKeepsTheDeal();
     void aSetThatCannotBeReadDealsNothing_data();
     void aSetThatCannotBeReadDealsNothing();
     void picturesOfOddSizesAreShownAtTheirOwnSize();
@@ -278,6 +279,22 @@ void GameWindowTest::startDealsTheSetAndBecomesNew()
     const int face = game_->board().FaceAt(0);
     QCOMPARE(colourAt(tile0).rgb(), testing::plainFaceColour(face).rgb());
     QCOMPARE(game_->board().DealTime(), now_);
+}
+
+void GameWindowTest::aDoubleClickOnStartKeepsTheDeal()
+{
+    // As X delivers a double-click to a widget: a click, then a double-click event and a release
+    // for the second press.
+    auto* start = child<QPushButton>("Command1");
+    QTest::mouseClick(start, Qt::LeftButton);
+    QTest::mouseDClick(start, Qt::LeftButton);
+    QTest::mouseRelease(start, Qt::LeftButton);
+    QVERIFY(game_->isVisible());
+    QCOMPARE(game_->board().Started(), 1);
+    QCOMPARE(start->text(), QStringLiteral("NEW"));
+    // A separate click later is NEW.
+    QTest::mouseClick(start, Qt::LeftButton);
+    QVERIFY(!game_->isVisible());
 }
 
 void GameWindowTest::aSetThatCannotBeReadDealsNothing_data()
