@@ -136,15 +136,19 @@ void RtfWriter::block(const InfoDocument::Block& block, bool continuesList, bool
         // WordPad's form: the first item defines the list and its indents; the items after it
         // keep those paragraph properties and only repeat the visible bullet. Items sit closer
         // together than paragraphs, and the last one takes a paragraph's space after it.
-        if (continuesList) {
-            raw("{\\pntext\\f2\\'B7\\tab}");
-        } else {
+        if (!continuesList) {
             pard("");
-            raw("{\\pntext\\f2\\'B7\\tab}{\\*\\pn\\pnlvlblt\\pnf2\\pnindent0{\\pntxtb\\'B7}}");
+        }
+        // The bullet is drawn in the character format in force where {\\pntext} opens, and
+        // neither \\pard nor \\par resets it: set the item's own first, or the bullet takes the
+        // look of the heading or styled text before it.
+        setFormat(base);
+        raw("{\\pntext\\f2\\'B7\\tab}");
+        if (!continuesList) {
+            raw("{\\*\\pn\\pnlvlblt\\pnf2\\pnindent0{\\pntxtb\\'B7}}");
             raw("\\fi-360\\li720");
             raw(endsList ? "\\sa100" : "\\sa60");
-        }
-        if (continuesList && endsList) {
+        } else if (endsList) {
             raw("\\sa100");
         }
         break;

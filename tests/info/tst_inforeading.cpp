@@ -1,12 +1,16 @@
-// Our info.rtf, read by the game's own RTF reader as the info window reads it.
+// Our info.rtf, read by the game's own RTF reader as the info window reads it; and small documents
+// make_info's parser and writer produce, read the same way.
 
 // Local
 #include "documenttext.h"
+#include "infoparser.h"
 #include "rtfreader.h"
+#include "rtfwriter.h"
 
 // Qt
 #include <QFile>
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -21,6 +25,8 @@ private slots:
     void readsWithoutDamage();
     void headingsOfTheSourceAppearAsLines();
     void keepsTheFormattingAndTheTable();
+    void bulletsLookLikeTheirText_data();
+    void bulletsLookLikeTheirText();
 
 private:
     QTextDocument document_;
@@ -90,7 +96,86 @@ void InfoReadingTest::keepsTheFormattingAndTheTable()
     int tables = 0;
     for (QTextFrame* frame : document_.rootFrame()->childFrames())
         tables += qobject_cast<QTextTable*>(frame) ? 1 : 0;
-    QCOMPARE(tables, 2); // the buttons, in Russian and in English
+    QCOMPARE(tables, 4); // the buttons and the messages, in Russian and in English
+}
+
+namespace {
+
+// What a reader sees of a character: size, weight, slant and colour.
+QString look(const QTextCharFormat& format)
+{
+    const QBrush ink = format.foreground();
+    return QStringLiteral("%1 pt, weight %2, %3, %4")
+        .arg(format.fontPointSize())
+        .arg(format.fontWeight())
+        .arg(format.fontItalic() ? u"italic"_qs : u"upright"_qs)
+        .arg(ink.style() == Qt::NoBrush ? u"default colour"_qs : ink.color().name());
+}
+
+QTextCharFormat formatAt(const QTextBlock& block, int offset)
+{
+    const int position = block.position() + offset;
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        if (position < it.fragment().position() + it.fragment().length())
+            return it.fragment().charFormat();
+    }
+    return {};
+}
+
+} // namespace
+
+void InfoReadingTest::bulletsLookLikeTheirText_data()
+{
+    // Markup that make_info's parser and writer turn into RTF; none for the shipped info.rtf,
+    // where every "- " line of the source is an item.
+    QTest::addColumn<QByteArray>("source");
+    QTest::addColumn<int>("bullets");
+    QFile file(QStringLiteral(INFO_SOURCE));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    QTest::newRow("info.rtf") << QByteArray()
+                              << int(lines.filter(QRegularExpression(u"^- "_qs)).size());
+    QTest::newRow("after the title") << QByteArray("# Title\n- one\n- two\n") << 2;
+    QTest::newRow("after a heading") << QByteArray("## Heading\n\n- one\n") << 1;
+    QTest::newRow("after styled text") << QByteArray("Plain **__^^styled^^__**\n\n- one\n") << 1;
+    QTest::newRow("after items ending styled")
+        << QByteArray("- one **^^two^^**\n- three __four__\n- five\n") << 3;
+    QTest::newRow("after a table") << QByteArray("|= a | **^^b^^**\n\n- one\n") << 1;
+    QTest::newRow("two lists") << QByteArray("## A\n\n- one\n\n## B\n\n- two\n- three\n") << 3;
+}
+
+// A bullet is drawn in the character format in force where its {\pntext} group opens, and \pard
+// does not reset that format: unless the writer sets the item's own format first, a bullet takes
+// the look of whatever came before it (after a heading, the heading's size, weight and colour).
+// Every item here starts with plain text, the look the bullet should have.
+void InfoReadingTest::bulletsLookLikeTheirText()
+{
+    QFETCH(QByteArray, source);
+    QFETCH(int, bullets);
+    QTextDocument written;
+    const QTextDocument* document = &document_;
+    if (!source.isNull()) {
+        info::InfoParser parser;
+        QVERIFY2(parser.parse(source.toStdString(), "row"), parser.error().c_str());
+        const std::string rtf = info::RtfWriter::write(parser.document(), "test");
+        richtext::RtfReader reader;
+        QVERIFY(reader.read(QByteArrayView(rtf.data(), qsizetype(rtf.size())), &written));
+        QVERIFY2(!reader.recovered(), qPrintable(reader.recoveryNote()));
+        document = &written;
+    }
+    int found = 0;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        if (!block.text().startsWith(QChar(0x2022)))
+            continue;
+        ++found;
+        const int text = int(block.text().indexOf(QLatin1Char('\t'))) + 1;
+        QVERIFY2(text > 0, qPrintable(block.text()));
+        const QString bullet = look(formatAt(block, 0));
+        const QString item = look(formatAt(block, text));
+        QVERIFY2(bullet == item, qPrintable(block.text() + QStringLiteral(":\n  bullet ") + bullet +
+                                            QStringLiteral("\n  text   ") + item));
+    }
+    QCOMPARE(found, bullets);
 }
 
 QTEST_MAIN(InfoReadingTest)
