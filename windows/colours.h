@@ -10,3 +10,9 @@ class QWidget;
 QPalette systemColours();
 // Gives widget a plain background of colour, which its children inherit.
 void setBackground(QWidget* widget, const QColor& colour);
+
+// The focus rings' colours. On navy a red ring stands out 3.3:1 against the window and 4.2:1 or
+// more against the yellow and grey buttons and the white text boxes; no colour stands out 3:1
+// against both the help window's green and a grey button but a dark one (green 4.1:1, grey 18:1).
+inline const QColor kFocusOnNavy(230, 0, 0);
+inline const QColor kFocusOnGreen(0, 0, 0);

@@ -4,14 +4,15 @@
 #include <algorithm>
 #include <cmath>
 
-DesignScale DesignScale::fitting(const QSizeF& extent, const QSize& window)
+DesignScale DesignScale::fitting(const QRectF& area, const QSize& window)
 {
     const double zoom =
-        std::min(window.width() / extent.width(), window.height() / extent.height()) *
-        kTwipsPerPixel;
-    const QSizeF used = extent * (zoom / kTwipsPerPixel);
-    return DesignScale(
-        zoom, QPointF((window.width() - used.width()) / 2, (window.height() - used.height()) / 2));
+        std::min(window.width() / area.width(), window.height() / area.height()) * kTwipsPerPixel;
+    const double pixelsPerTwip = zoom / kTwipsPerPixel;
+    const QSizeF used = area.size() * pixelsPerTwip;
+    const QPointF margin((window.width() - used.width()) / 2,
+                         (window.height() - used.height()) / 2);
+    return DesignScale(zoom, margin - area.topLeft() * pixelsPerTwip);
 }
 
 QRectF DesignScale::toPixels(const QRectF& twips) const

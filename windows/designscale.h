@@ -17,9 +17,9 @@ class DesignScale
 public:
     explicit DesignScale(double zoom = 1.0, QPointF origin = {}) : zoom_(zoom), origin_(origin) {}
 
-    // The largest scale at which the design area extent (twips, from the design's origin) fits
-    // into window (pixels), centred in it.
-    static DesignScale fitting(const QSizeF& extent, const QSize& window);
+    // The largest scale at which area (twips; it may reach left of or above the design's origin)
+    // fits into window (pixels), centred in it.
+    static DesignScale fitting(const QRectF& area, const QSize& window);
 
     double zoom() const { return zoom_; }
     QPointF origin() const { return origin_; }
@@ -32,6 +32,8 @@ public:
     QPointF toTwips(QPointF pixels) const { return (pixels - origin_) / pixelsPerTwip(); }
 
     static constexpr double kTwipsPerPixel = 15.0;
+
+    friend bool operator==(const DesignScale&, const DesignScale&) = default;
 
 private:
     double zoom_;

@@ -2,6 +2,7 @@
 
 // Local
 #include "colours.h"
+#include "focusring.h"
 #include "module1.h"
 #include "problem.h"
 #include "showagain.h"
@@ -34,7 +35,7 @@ constexpr Block kBlocks[] = {
 constexpr int kRowHeight = 780;
 // What the zoom fits into the window: the legend with its left and top margins repeated at its
 // right and bottom (the pictures reach to 9000 x 6480).
-const QSizeF kDesignExtent(9720, 6720);
+const QRectF kDesignArea(0, 0, 9720, 6720);
 
 } // namespace
 
@@ -71,6 +72,7 @@ Form2help::Form2help(const TileView::Faces& faces, QWidget* parent) : QWidget(pa
     Command1->setPalette(systemColours());
     layout_.place(Command1, {1500, 720, 675, 375}, 8.25);
     connect(Command1, &QPushButton::clicked, this, &Form2help::Command1_Click);
+    new FocusRing(this, {Command1}, kFocusOnGreen);
 
     resize(DesignScale().toPixelRect(QRectF(0, 0, 4680, 3195)).size());
 }
@@ -93,8 +95,8 @@ QRect Form2help::imageRect(int k) const
 
 void Form2help::resizeEvent(QResizeEvent*)
 {
-    const bool rescale = DesignScale::fitting(kDesignExtent, size()).zoom() != scale_.zoom();
-    scale_ = DesignScale::fitting(kDesignExtent, size());
+    const bool rescale = DesignScale::fitting(kDesignArea, size()).zoom() != scale_.zoom();
+    scale_ = DesignScale::fitting(kDesignArea, size());
     layout_.apply(scale_);
     if (rescale)
         for (int k = 0; k < TileView::kFaces; ++k)

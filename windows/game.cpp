@@ -2,6 +2,7 @@
 
 // Local
 #include "colours.h"
+#include "focusring.h"
 #include "form2help.h"
 #include "module1.h"
 #include "problem.h"
@@ -20,9 +21,10 @@
 namespace {
 
 constexpr int kCelebrationStepMs = 50;
-// What the zoom fits into the window: the whole board with the margin it has at its left and
-// top repeated at its right and bottom (tiles reach to 9060 x 6780), and the controls within.
-const QSizeF kDesignExtent(9360, 6840);
+// What the zoom fits into the window, at the least: the whole board with the margin it has at its
+// left repeated at its right (tiles reach to 9060 x 6780), room above the top row for a tile
+// lifted by a click, and the controls within.
+const QRectF kDesignArea(QPointF(0, 60 - board::Board::kLift), QPointF(9360, 6840));
 
 float systemTimeOfDay()
 {
@@ -83,6 +85,7 @@ Game::Game(Module1& module, QWidget* parent)
     setTabOrder(Command3, Image1);
     // START has the focus when the window opens, first in the tab order as it is.
     Command1->setFocus();
+    new FocusRing(this, {Command1, Text1, Text2, Command2, Command3}, kFocusOnNavy);
     Text1->setAccessibleName(QStringLiteral("Status"));
     Text2->setAccessibleName(QStringLiteral("Clock"));
 
@@ -149,6 +152,8 @@ void Game::present(const board::Outcome& outcome)
     if (outcome.status)
         Text1->setText(*outcome.status);
     Image1->showMoves(outcome);
+    if (!outcome.moves.isEmpty())
+        fitView();
     if (outcome.celebrationStarts) {
         Celebrate();
         celebration_.start();
@@ -176,6 +181,7 @@ void Game::Command1_Click()
         std::uint32_t(std::chrono::high_resolution_clock::now().time_since_epoch().count())));
     const board::Outcome outcome = board_.Deal(random_, module_.CardSet, timeOfDay_());
     Image1->setFaces(*faces);
+    fitView(); // faces of odd sizes may reach further
     Command1->setText(QStringLiteral("NEW"));
     present(outcome);
 }
@@ -214,9 +220,20 @@ void Game::Celebrate()
 
 void Game::resizeEvent(QResizeEvent*)
 {
-    // One zoom for the whole design, following the window: the board fills it.
-    scale_ = DesignScale::fitting(kDesignExtent, size());
-    layout_.apply(scale_);
     Image1->setGeometry(rect());
+    fitView();
+}
+
+void Game::fitView()
+{
+    // One zoom for the whole design, following the window, and every tile that stands within
+    // it: the board keeps a tile's place however far the hint has moved it, so the view shrinks
+    // to keep it in sight and within reach of the mouse.
+    const DesignScale scale =
+        DesignScale::fitting(kDesignArea.united(Image1->standingArea()), size());
+    if (scale == scale_)
+        return;
+    scale_ = scale;
+    layout_.apply(scale_);
     Image1->setScale(scale_);
 }

@@ -58,6 +58,7 @@ private:
     void Form_Load();
     void Form_Unload();
     void present(const board::Outcome& outcome);
+    void fitView();
     void resizeEvent(QResizeEvent* event) override;
 
     Module1& module_;

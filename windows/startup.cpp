@@ -2,6 +2,7 @@
 
 // Local
 #include "colours.h"
+#include "focusring.h"
 #include "form1.h"
 #include "game.h"
 #include "module1.h"
@@ -90,6 +91,7 @@ startup::startup(Module1& module, QWidget* parent) : QWidget(parent), module_(mo
     setTabOrder(Text1, Picture1);
     setTabOrder(Picture1, Command2);
     Command1->setFocus();
+    new FocusRing(this, {Command1, Text1, Picture1, Command2}, kFocusOnNavy);
 
     connect(Command1, &QPushButton::clicked, this, &startup::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &startup::Command2_Click);

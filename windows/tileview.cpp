@@ -98,10 +98,16 @@ QRect TileView::tileRect(int p) const
     return rectAt(board_.PlaceOf(p), pictureSize(p));
 }
 
-bool TileView::isStanding(int p) const
+QRectF TileView::standingArea() const
 {
-    const board::TilePlace place = board_.PlaceOf(p);
-    return place.left != board::Board::kParked || place.top != board::Board::kParked;
+    QRectF area;
+    for (int p = 0; p < board::Board::kPositions; ++p)
+        if (isStanding(p)) {
+            const board::TilePlace place = board_.PlaceOf(p);
+            area |= QRectF(QPointF(place.left, place.top),
+                           QSizeF(pictureSize(p)) * DesignScale::kTwipsPerPixel);
+        }
+    return area;
 }
 
 bool TileView::isTopmost(int p) const

@@ -60,8 +60,10 @@ public:
     void setFocusTile(int p);
     // Tile p in words, for assistive technology: "face 11 (pair 6), free".
     QString describeTile(int p) const;
-    // Whether tile p stands on the board (it is not parked out of sight).
-    bool isStanding(int p) const;
+    // Whether tile p stands on the board, by the board's own rule of removal.
+    bool isStanding(int p) const { return !board_.IsRemoved(p); }
+    // Where the tiles that stand are drawn, together, in twips of the design.
+    QRectF standingArea() const;
 
 public slots:
     // Clicks tile p as the pointer would.

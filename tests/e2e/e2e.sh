@@ -3,7 +3,7 @@
 # xdotool for the mouse and keys, screenshots to see what changed.
 #   e2e.sh GAME RUN_DIR ARTIFACTS_DIR
 # GAME is the program, RUN_DIR holds the default fish/ and info.rtf. Screenshots of every step
-# are kept in ARTIFACTS_DIR when a check fails.
+# are kept in ARTIFACTS_DIR, to be looked at: the focus rings, for one, are judged there.
 set -uo pipefail
 game=$1
 assets=$2
@@ -17,10 +17,8 @@ pids=()
 
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  if [ "$failed" -ne 0 ]; then
-    rm -rf "$artifacts" && mkdir -p "$artifacts" && cp -r "$shots"/. "$artifacts"/
-    echo "e2e: screenshots of every step are in $artifacts" >&2
-  fi
+  rm -rf "$artifacts" && mkdir -p "$artifacts" && cp -r "$shots"/. "$artifacts"/
+  [ "$failed" -eq 0 ] || echo "e2e: screenshots of every step are in $artifacts" >&2
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -48,14 +46,16 @@ wait_window() { # NAME [COUNT]: the ids of the windows called NAME, once there a
 }
 count_windows() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -c .; }
 # Where a point of the game's design (twips) lies in the maximized game window: the game fits
-# its 9360 x 6840 twips to the window at one zoom, centred.
+# its design area, 9360 x 6980 twips from (0, -140), to the window at one zoom, centred. That
+# holds until the hint moves a tile beyond it; then the view shrinks, so nothing here clicks by
+# place after HINT.
 game_point() { # WINDOW X Y
   local width height
   eval "$(xdotool getwindowgeometry --shell "$1")"
   width=$WIDTH height=$HEIGHT
   awk -v w="$width" -v h="$height" -v x="$2" -v y="$3" 'BEGIN {
-    k = w / 9360; if (h / 6840 < k) k = h / 6840
-    printf "%d %d\n", (w - 9360 * k) / 2 + x * k, (h - 6840 * k) / 2 + y * k }'
+    k = w / 9360; if (h / 6980 < k) k = h / 6980
+    printf "%d %d\n", (w - 9360 * k) / 2 + x * k, (h - 6980 * k) / 2 + (y + 140) * k }'
 }
 click_design() { # WINDOW X Y
   local at
@@ -83,6 +83,21 @@ eventually() { # COMMAND...: true once COMMAND succeeds, trying for five seconds
 navy_share() { # PNG: the share of navy pixels
   /usr/bin/convert "$1" -fill black +opaque 'rgb(0,0,128)' -fill white -opaque 'rgb(0,0,128)' \
     -format '%[fx:mean]' info:
+}
+ring_shown() { # WINDOW: the window shows a focus ring (a line of the rings' red, 3 pixels wide)
+  window_shot "$1" "$work/ring.png"
+  [ "$(/usr/bin/convert "$work/ring.png" -fill black +opaque 'rgb(230,0,0)' -fill white \
+        -opaque 'rgb(230,0,0)' -format '%[fx:mean*w*h]' info:)" -ge 150 ]
+}
+focus_tour() { # WINDOW NAME KEY...: for each key, press it and see the ring on the next control
+  local window=$1 name=$2 key n=0
+  shift 2
+  for key in "$@"; do
+    n=$((n + 1))
+    xdotool key --window "$window" "$key"
+    eventually ring_shown "$window" || fail "no focus ring in $name after key $n ($key)"
+    shot "focus-$name-$n"
+  done
 }
 differ() { # A B: how many pixels differ
   /usr/bin/compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1
@@ -141,29 +156,35 @@ eventually board_differs lifted || fail "clicking a free tile changed nothing on
 shot lifted
 click_design "$gamewin" 5100 3030 # put it down again
 eventually eval '! board_differs lowered 0' || fail "a tile clicked twice did not go back to its place"
+click_design "$gamewin" 6457 307 # HELP
+helpwin=$(wait_window Form2) || fail "HELP opened no \"Form2\""
+sleep 0.3
+shot help # its OK holds the focus, ringed
+say "HELP opened \"Form2\""
+
+xdotool windowactivate --sync "$gamewin"
 click_design "$gamewin" 7237 307 # HINT
 eventually board_differs hinted || fail "HINT changed nothing on the board"
 shot hinted
 say "a tile click and HINT changed the board"
 
-click_design "$gamewin" 6457 307 # HELP
-wait_window Form2 >/dev/null || fail "HELP opened no \"Form2\""
-shot help
-say "HELP opened \"Form2\""
+# HINT took the focus with the click, so no ring until a key is pressed; then back through the
+# tab order to NEW, which Space presses.
+focus_tour "$gamewin" game shift shift+Tab shift+Tab shift+Tab shift+Tab
+say "a focus ring went round HINT, HELP, the clock, the status box and NEW"
+xdotool key --window "$gamewin" space
+for _ in $(seq 50); do [ "$(count_windows Form1)" -eq 0 ] && break; sleep 0.1; done
+[ "$(count_windows Form1)" -eq 0 ] || fail "NEW did not close the game window"
+shot new
+say "NEW closed the game window"
 
 xdotool windowactivate --sync "$startup"
 sleep 0.3
-xdotool key --window "$startup" Tab Tab Tab space # OK, text box, picture, INFO
-wait_window Form1 2 >/dev/null || fail "INFO opened no info window"
+focus_tour "$startup" startup shift Tab Tab Tab # OK, the text box, the picture, INFO
+xdotool key --window "$startup" space
+wait_window Form1 >/dev/null || fail "INFO opened no info window"
 shot info
-say "INFO opened the info window"
-
-xdotool windowactivate --sync "$gamewin"
-click_design "$gamewin" 2557 307 # NEW
-for _ in $(seq 50); do [ "$(count_windows Form1)" -eq 1 ] && break; sleep 0.1; done
-[ "$(count_windows Form1)" -eq 1 ] || fail "NEW did not close the game window"
-shot new
-say "NEW closed the game window"
+say "a focus ring went round OK, the text box, the picture and INFO, which opened the info window"
 
 # Close what is left, each with its own close control (Alt+F4 in openbox).
 for name in Form2 Form1 Option; do

@@ -66,6 +66,7 @@ private slots:
     void picturesOfOddSizesAreShownAtTheirOwnSize();
     void aClickLiftsTheTileUnderThePointer();
     void hintShiftsThePairOnScreen();
+    void everyStandingTileStaysInSightAndWithinReach();
     void clockCountsFromTheDeal();
     void theLastPairStartsTheShowAndEverythingStillWorks();
     void newClosesTheWindowAndEndsTheShow();
@@ -241,8 +242,9 @@ void GameWindowTest::theDesignFillsTheWindowAtOneZoom()
     deal(7);
     TileView* view = game_->tileView();
     const DesignScale& scale = view->scale();
-    // The board and its margins span the window's width or height, centred in the other.
-    const QRectF design = scale.toPixels(QRectF(0, 0, 9360, 6840));
+    // The board and its margins, with room above for a lifted tile, span the window's width or
+    // height, centred in the other.
+    const QRectF design = scale.toPixels(QRectF(0, -140, 9360, 6980));
     QVERIFY(qAbs(design.width() - window.width()) < 1 ||
             qAbs(design.height() - window.height()) < 1);
     QVERIFY(design.width() <= window.width() + 0.5 && design.height() <= window.height() + 0.5);
@@ -517,6 +519,34 @@ void GameWindowTest::hintShiftsThePairOnScreen()
     QVERIFY(qAbs(game_->tileView()->tileRect(i).left() - drawnBefore.left() - shift) <= 1);
     QVERIFY(qAbs(game_->tileView()->tileRect(i).top() - drawnBefore.top() + shift) <= 1);
     QCOMPARE(child<QLineEdit>("Text1")->text(), QStringLiteral("1"));
+}
+
+void GameWindowTest::everyStandingTileStaysInSightAndWithinReach()
+{
+    // Seed 6 deals the top tile and tile 0, of the top row, as the first pair the hint shows.
+    deal(6);
+    TileView* view = game_->tileView();
+    const QRect window = view->rect();
+    const DesignScale dealt = view->scale();
+    view->activateTile(0); // lifted above the top row, and still whole in sight
+    QVERIFY(window.contains(view->tileRect(0)));
+    QCOMPARE(view->scale(), dealt);
+    view->activateTile(0);
+    for (int press = 0; press < 20; ++press)
+        QTest::mouseClick(child<QPushButton>("Command3"), Qt::LeftButton);
+    QCOMPARE(game_->board().Top(0), 60 - 20 * 300.0f);
+    QVERIFY(view->scale().zoom() < dealt.zoom());
+    for (int p = 0; p < 132; ++p)
+        QVERIFY2(window.contains(view->tileRect(p)), qPrintable(QString::number(p)));
+    // Both are taken with the mouse, and the board comes back to its size.
+    for (int tile : {131, 0}) {
+        const QPoint centre = view->tileRect(tile).center();
+        QCOMPARE(view->tileAt(centre), tile);
+        QTest::mouseClick(view, Qt::LeftButton, {}, centre);
+    }
+    QCOMPARE(game_->board().PairsRemoved(), 1);
+    QVERIFY(game_->board().IsRemoved(0) && game_->board().IsRemoved(131));
+    QCOMPARE(view->scale(), dealt);
 }
 
 void GameWindowTest::clockCountsFromTheDeal()

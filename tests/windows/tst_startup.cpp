@@ -1,12 +1,15 @@
 // The start-up window: its design, OK and the game window's lifecycle.
 
 // Local
+#include "form2help.h"
 #include "game.h"
 #include "module1.h"
 #include "startup.h"
+#include "tilesetfiles.h"
 
 // Qt
 #include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,6 +17,32 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+// Library
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Contrast as WCAG measures it: relative luminances, (lighter + 0.05) / (darker + 0.05).
+double luminance(const QColor& colour)
+{
+    auto linear = [](int channel) {
+        const double v = channel / 255.0;
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.red()) + 0.7152 * linear(colour.green()) +
+           0.0722 * linear(colour.blue());
+}
+
+double contrast(const QColor& a, const QColor& b)
+{
+    const double first = luminance(a);
+    const double second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+} // namespace
 
 class StartupTest : public QObject
 {
@@ -34,6 +63,8 @@ private slots:
     void closingTheGameThenOkLoadsAFreshOne();
     void programEndsWithItsLastWindow();
     void typingOffersTheTileSetsThereAre();
+    void everyControlShowsItsFocusPlainly_data();
+    void everyControlShowsItsFocusPlainly();
 
 private:
     template <class T> T* child(const char* name) const
@@ -302,6 +333,78 @@ void StartupTest::typingOffersTheTileSetsThereAre()
     QCOMPARE(box->text(), QStringLiteral("р"));
     QVERIFY(!module_->game);
     QDir::setCurrent(before);
+}
+
+void StartupTest::everyControlShowsItsFocusPlainly_data()
+{
+    QTest::addColumn<QString>("window"); // Option, Form1 (the game) or Form2 (the help)
+    QTest::addColumn<QString>("control");
+    for (const char* name : {"Command1", "Text1", "Picture1", "Command2"})
+        QTest::addRow("Option %s", name) << "Option" << name;
+    for (const char* name : {"Command1", "Text1", "Text2", "Command2", "Command3"})
+        QTest::addRow("Form1 %s", name) << "Form1" << name;
+    QTest::newRow("Form2 Command1") << "Form2"
+                                    << "Command1";
+}
+
+void StartupTest::everyControlShowsItsFocusPlainly()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QTemporaryDir workingDir;
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(workingDir.path()));
+    QVERIFY(testing::writePlainTileSet(QStringLiteral("1")));
+    QWidget* shown = window_;
+    if (window != QLatin1String("Option")) {
+        QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
+        shown = module_->game;
+    }
+    if (window == QLatin1String("Form2")) {
+        QTest::mouseClick(shown->findChild<QPushButton*>(QStringLiteral("Command2")),
+                          Qt::LeftButton);
+        shown = module_->help;
+    }
+    QDir::setCurrent(before);
+    QVERIFY(shown);
+    QCOMPARE(shown->windowTitle(), window);
+    shown->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(shown));
+    auto* target = shown->findChild<QWidget*>(control);
+    QVERIFY(target);
+
+    // The pixels 2 to 4 outside the control, all round: one colour that stands out 3:1 against
+    // the window and the control, shown for the keyboard and not after a click.
+    const QRect around = target->geometry();
+    auto ringColours = [&] {
+        const QImage shot = shown->grab().toImage();
+        QSet<QRgb> colours;
+        for (int out = 2; out <= 4; ++out) {
+            const QRect ring = around.adjusted(-out, -out, out, out);
+            for (int x = ring.left(); x <= ring.right(); ++x)
+                colours << shot.pixel(x, ring.top()) << shot.pixel(x, ring.bottom());
+            for (int y = ring.top(); y <= ring.bottom(); ++y)
+                colours << shot.pixel(ring.left(), y) << shot.pixel(ring.right(), y);
+        }
+        return colours;
+    };
+    const QColor behind = shown->palette().color(QPalette::Window);
+    target->clearFocus();
+    target->setFocus(Qt::MouseFocusReason);
+    QVERIFY(ringColours().contains(behind.rgb()));
+    QTest::keyClick(target, Qt::Key_Shift);
+    const QSet<QRgb> ring = ringColours();
+    QCOMPARE(ring.size(), 1);
+    const QColor colour = QColor::fromRgb(*ring.begin());
+    const QColor face = target->palette().color(target->backgroundRole());
+    QVERIFY2(contrast(colour, behind) >= 3.0,
+             qPrintable(colour.name() + QLatin1String(" on ") + behind.name()));
+    QVERIFY2(contrast(colour, face) >= 3.0,
+             qPrintable(colour.name() + QLatin1String(" on ") + face.name()));
+
+    target->clearFocus();
+    target->setFocus(Qt::TabFocusReason);
+    QCOMPARE(ringColours(), ring);
 }
 
 QTEST_MAIN(StartupTest)
