@@ -4,6 +4,7 @@
 #include "artwriter.h"
 #include "fishpainter.h"
 #include "iconpainter.h"
+#include "layout.h"
 #include "markglyphs.h"
 #include "shippainter.h"
 #include "tilepainter.h"
@@ -11,8 +12,12 @@
 // Qt
 #include <QFile>
 #include <QPainter>
+#include <QRegion>
 #include <QTemporaryDir>
 #include <QTest>
+
+// Standard library
+#include <array>
 
 namespace {
 
@@ -20,6 +25,49 @@ namespace {
 const QRect fishBox(11, 3, 66, 41);
 const QRect numberCorner(11, 3, 11, 9);
 const QRect pipCorner(66, 37, 10, 6);
+
+// The pixels of a tile that no other tile covers, at any position of the board, while the tile
+// can be taken. At the design places every later position is drawn over an earlier one it
+// overlaps, except the positions that stand on it, directly or on others that do: while any of
+// them stands, the tile cannot be taken. The higher layers are drawn right of and above their
+// supports, so they also cover neighbours they do not stand on.
+QRegion inSightEverywhere()
+{
+    namespace layout = board::layout;
+    constexpr int twipsPerPixel = 15;
+    QRegion covered;
+    for (int p = 0; p < layout::kPositions; ++p) {
+        // Every layer is numbered above the one beneath, so one pass upwards finds the whole
+        // stack on p.
+        std::array<bool, layout::kPositions> standsOnP{};
+        for (int q = p + 1; q < layout::kPositions; ++q) {
+            for (int r : layout::kRests[q].positions()) {
+                standsOnP[q] = standsOnP[q] || r == p || standsOnP[r];
+            }
+            if (!standsOnP[q]) {
+                covered += QRect(layout::kPlaces[q].left - layout::kPlaces[p].left,
+                                 layout::kPlaces[q].top - layout::kPlaces[p].top,
+                                 layout::kTileWidth, layout::kTileHeight);
+            }
+        }
+    }
+    QRegion inSight;
+    for (int y = 0; y < TilePainter::height; ++y) {
+        for (int x = 0; x < TilePainter::width; ++x) {
+            const QRect pixel(x * twipsPerPixel, y * twipsPerPixel, twipsPerPixel, twipsPerPixel);
+            if ((QRegion(pixel) & covered).isEmpty()) {
+                inSight += QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return inSight;
+}
+
+const QRegion& inSight()
+{
+    static const QRegion region = inSightEverywhere();
+    return region;
+}
 
 QImage transparentTile()
 {
@@ -47,6 +95,8 @@ class ArtPainterTest : public QObject
     Q_OBJECT
 
 private slots:
+    void inSightEverywhere_data();
+    void inSightEverywhere();
     void fishStaysInItsBox_data();
     void fishStaysInItsBox();
     void digitsAreDistinct();
@@ -57,6 +107,34 @@ private slots:
     void deterministic();
     void builtTilesAreCurrent();
 };
+
+void ArtPainterTest::inSightEverywhere_data()
+{
+    // The rows tile the whole face. Each layer up stands 8 px further right and up, so the next
+    // run to the left and the next row below, with the stacks on them, cover 8 px more per layer.
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<bool>("expected");
+    QTest::newRow("top right, always in sight") << QRect(32, 0, 48, 20) << true;
+    QTest::newRow("left wall, under the next run") << QRect(0, 0, 8, 52) << false;
+    QTest::newRow("under the next run, one layer up") << QRect(8, 0, 8, 52) << false;
+    QTest::newRow("under the next run, two layers up") << QRect(16, 0, 8, 52) << false;
+    QTest::newRow("under the next run, three layers up") << QRect(24, 0, 8, 52) << false;
+    QTest::newRow("bottom wall, under the next row") << QRect(32, 44, 48, 8) << false;
+    QTest::newRow("under the next row, one layer up") << QRect(32, 36, 48, 8) << false;
+    QTest::newRow("under the next row, two layers up") << QRect(32, 28, 48, 8) << false;
+    QTest::newRow("under the next row, three layers up") << QRect(32, 20, 48, 8) << false;
+}
+
+void ArtPainterTest::inSightEverywhere()
+{
+    // Where the marks may go. Counting a tile that stands on the tile, directly or through
+    // another, would leave nothing in sight; drawing the higher layers at their supports' grid
+    // places would leave far too much.
+    QFETCH(QRect, area);
+    QFETCH(bool, expected);
+    const QRegion seen = inSight() & area;
+    QCOMPARE(seen, expected ? QRegion(area) : QRegion());
+}
 
 void ArtPainterTest::fishStaysInItsBox_data()
 {
