@@ -400,8 +400,8 @@ void shark(QPainter& p, bool b)
     const QPainterPath dorsal = blob({{35, 17}, {40, 9}, {43, 5}, {45, 9}, {49, 17}});
     QPainterPath tail;
     tail.moveTo(62, 21);
-    tail.quadTo(68, 15, 76, 5);
-    tail.quadTo(74, 15, 71, 24);
+    tail.quadTo(68, 16, 75, 9);
+    tail.quadTo(73, 17, 71, 24);
     tail.quadTo(73, 28, 75, 33);
     tail.quadTo(69, 30, 63, 27);
     tail.closeSubpath();
@@ -679,10 +679,10 @@ void goldfish(QPainter& p, bool b)
     QColor finC = b ? QColor(255, 222, 214) : QColor(255, 176, 80);
     const QColor line = b ? QColor(120, 70, 70) : K::ink(low);
     const QPainterPath tail = blob({{50, 22},
-                                    {58, 12},
-                                    {66, 6},
-                                    {74, 8},
-                                    {69, 16},
+                                    {57, 14},
+                                    {64, 10},
+                                    {72, 11},
+                                    {69, 17},
                                     {76, 22},
                                     {72, 28},
                                     {71, 33},
@@ -792,7 +792,7 @@ void butterflyfish(QPainter& p, bool b)
     const QColor finC = b ? QColor(252, 206, 40) : QColor(252, 232, 120);
     const QColor black(24, 22, 30);
     const QPainterPath finBack = blob(
-        {{34, 10}, {46, 6}, {57, 11}, {62, 20}, {62, 28}, {57, 37}, {46, 42}, {34, 38}, {44, 24}});
+        {{34, 10}, {46, 6}, {55, 13}, {62, 20}, {62, 28}, {57, 37}, {46, 42}, {34, 38}, {44, 24}});
     K::flat(p, finBack, finC, K::ink(low), 0.7);
     const QPainterPath tail = blob({{58, 21}, {66, 17}, {68, 24}, {66, 31}, {58, 27}});
     fin(p, tail, finC, {58, 24}, 5);
@@ -1025,7 +1025,7 @@ void flyingfish(QPainter& p, bool b)
     QColor wing = b ? QColor(250, 206, 110) : QColor(170, 210, 246);
     const QColor line = K::ink(top);
     const QPainterPath wingPath =
-        blob({{28, 22}, {36, 10}, {48, 4}, {62, 4}, {56, 10}, {46, 16}, {36, 23}});
+        blob({{28, 22}, {35, 10}, {44, 4}, {54, 4}, {49, 10}, {43, 16}, {36, 23}});
     fin(p, wingPath, wing, {28, 22}, 8);
     QPainterPath tail;
     tail.moveTo(56, 23.5);
@@ -1191,10 +1191,10 @@ void betta(QPainter& p, bool b)
         });
     };
     flowing(blob({{45, 20},
-                  {53, 10},
-                  {63, 5},
-                  {73, 7},
-                  {76, 17},
+                  {53, 11},
+                  {62, 8},
+                  {71, 9.5},
+                  {76, 18},
                   {75, 27},
                   {70, 34},
                   {61, 39},
