@@ -10,6 +10,7 @@
 // Standard library
 #include <array>
 #include <cmath>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -1229,31 +1230,36 @@ void betta(QPainter& p, bool b)
     mouth(p, {18.2, 23}, {19.8, 23.6}, line);
 }
 
-// Name and drawing function of each species, in tile order.
-using Species = std::pair<const char*, void (*)(QPainter&, bool)>;
+// Name and drawing function of each species, in tile order, and where the drawing is placed:
+// shrunk by a scale towards the fish box's bottom-left corner (11, 43), then shifted by whole
+// pixels, dx to the right and dy down. Fins and tails that reached into the marks' strip at the top
+// right were redrawn lower or moved down or left with their fish; a fish is shrunk only where no
+// shift inside the box clears the strip.
+using Species = std::tuple<const char*, void (*)(QPainter&, bool), double, int, int>;
 constexpr std::array<Species, FishPainter::speciesCount> species{{
-    {"clownfish", clownfish},
-    {"angelfish", angelfish},
-    {"pufferfish", puffer},
-    {"seahorse", seahorse},
-    {"swordfish", swordfish},
-    {"shark", shark},
-    {"moray eel", moray},
-    {"ray", ray},
-    {"tuna", tuna},
-    {"catfish", catfish},
-    {"pike", pike},
-    {"goldfish", goldfish},
-    {"lionfish", lionfish},
-    {"butterflyfish", butterflyfish},
-    {"boxfish", boxfish},
-    {"ocean sunfish", sunfish},
-    {"anglerfish", anglerfish},
-    {"surgeonfish", tang},
-    {"flying fish", flyingfish},
-    {"flounder", flounder},
-    {"parrotfish", parrotfish},
-    {"betta", betta},
+    // name, drawing, scale, dx, dy
+    {"clownfish", clownfish, 1, 0, 0},
+    {"angelfish", angelfish, 1, -5, 0},
+    {"pufferfish", puffer, 1, 0, 0},
+    {"seahorse", seahorse, 1, -2, 0},
+    {"swordfish", swordfish, 0.95, 0, 3},
+    {"shark", shark, 0.93, 0, 1},
+    {"moray eel", moray, 1, 0, 0},
+    {"ray", ray, 1, 0, 0},
+    {"tuna", tuna, 1, 0, 4},
+    {"catfish", catfish, 1, 0, 0},
+    {"pike", pike, 1, 0, 0},
+    {"goldfish", goldfish, 0.93, 0, 0},
+    {"lionfish", lionfish, 1, -5, 0},
+    {"butterflyfish", butterflyfish, 1, -1, 0},
+    {"boxfish", boxfish, 1, -1, 0},
+    {"ocean sunfish", sunfish, 1, -4, 0},
+    {"anglerfish", anglerfish, 1, 0, 0},
+    {"surgeonfish", tang, 1, 0, 0},
+    {"flying fish", flyingfish, 1, -2, 0},
+    {"flounder", flounder, 1, -1, 1},
+    {"parrotfish", parrotfish, 1, 0, 3},
+    {"betta", betta, 0.88, 0, 0},
 }};
 
 } // namespace
@@ -1263,8 +1269,11 @@ void FishPainter::paint(QPainter& p, int s, int variant)
     if (s < 0 || s >= speciesCount || variant < 0 || variant > 1) {
         return;
     }
+    const auto& [name, draw, scale, dx, dy] = species[s];
     p.save();
-    species[s].second(p, variant == 1);
+    p.translate(dx + 11 * (1 - scale), dy + 43 * (1 - scale));
+    p.scale(scale, scale);
+    draw(p, variant == 1);
     p.restore();
 }
 
@@ -1273,5 +1282,5 @@ QString FishPainter::name(int s)
     if (s < 0 || s >= speciesCount) {
         return {};
     }
-    return QString::fromLatin1(species[s].first);
+    return QString::fromLatin1(std::get<0>(species[s]));
 }
