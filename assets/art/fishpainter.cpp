@@ -10,6 +10,7 @@
 // Standard library
 #include <array>
 #include <cmath>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -400,8 +401,8 @@ void shark(QPainter& p, bool b)
     const QPainterPath dorsal = blob({{35, 17}, {40, 9}, {43, 5}, {45, 9}, {49, 17}});
     QPainterPath tail;
     tail.moveTo(62, 21);
-    tail.quadTo(68, 15, 76, 5);
-    tail.quadTo(74, 15, 71, 24);
+    tail.quadTo(68, 16, 75, 9);
+    tail.quadTo(73, 17, 71, 24);
     tail.quadTo(73, 28, 75, 33);
     tail.quadTo(69, 30, 63, 27);
     tail.closeSubpath();
@@ -679,10 +680,10 @@ void goldfish(QPainter& p, bool b)
     QColor finC = b ? QColor(255, 222, 214) : QColor(255, 176, 80);
     const QColor line = b ? QColor(120, 70, 70) : K::ink(low);
     const QPainterPath tail = blob({{50, 22},
-                                    {58, 12},
-                                    {66, 6},
-                                    {74, 8},
-                                    {69, 16},
+                                    {57, 14},
+                                    {64, 10},
+                                    {72, 11},
+                                    {69, 17},
                                     {76, 22},
                                     {72, 28},
                                     {71, 33},
@@ -792,7 +793,7 @@ void butterflyfish(QPainter& p, bool b)
     const QColor finC = b ? QColor(252, 206, 40) : QColor(252, 232, 120);
     const QColor black(24, 22, 30);
     const QPainterPath finBack = blob(
-        {{34, 10}, {46, 6}, {57, 11}, {62, 20}, {62, 28}, {57, 37}, {46, 42}, {34, 38}, {44, 24}});
+        {{34, 10}, {46, 6}, {55, 13}, {62, 20}, {62, 28}, {57, 37}, {46, 42}, {34, 38}, {44, 24}});
     K::flat(p, finBack, finC, K::ink(low), 0.7);
     const QPainterPath tail = blob({{58, 21}, {66, 17}, {68, 24}, {66, 31}, {58, 27}});
     fin(p, tail, finC, {58, 24}, 5);
@@ -1025,7 +1026,7 @@ void flyingfish(QPainter& p, bool b)
     QColor wing = b ? QColor(250, 206, 110) : QColor(170, 210, 246);
     const QColor line = K::ink(top);
     const QPainterPath wingPath =
-        blob({{28, 22}, {36, 10}, {48, 4}, {62, 4}, {56, 10}, {46, 16}, {36, 23}});
+        blob({{28, 22}, {35, 10}, {44, 4}, {54, 4}, {49, 10}, {43, 16}, {36, 23}});
     fin(p, wingPath, wing, {28, 22}, 8);
     QPainterPath tail;
     tail.moveTo(56, 23.5);
@@ -1191,10 +1192,10 @@ void betta(QPainter& p, bool b)
         });
     };
     flowing(blob({{45, 20},
-                  {53, 10},
-                  {63, 5},
-                  {73, 7},
-                  {76, 17},
+                  {53, 11},
+                  {62, 8},
+                  {71, 9.5},
+                  {76, 18},
                   {75, 27},
                   {70, 34},
                   {61, 39},
@@ -1229,31 +1230,36 @@ void betta(QPainter& p, bool b)
     mouth(p, {18.2, 23}, {19.8, 23.6}, line);
 }
 
-// Name and drawing function of each species, in tile order.
-using Species = std::pair<const char*, void (*)(QPainter&, bool)>;
+// Name and drawing function of each species, in tile order, and where the drawing is placed:
+// shrunk by a scale towards the fish box's bottom-left corner (11, 43), then shifted by whole
+// pixels, dx to the right and dy down. Fins and tails that reached into the marks' strip at the top
+// right were redrawn lower or moved down or left with their fish; a fish is shrunk only where no
+// shift inside the box clears the strip.
+using Species = std::tuple<const char*, void (*)(QPainter&, bool), double, int, int>;
 constexpr std::array<Species, FishPainter::speciesCount> species{{
-    {"clownfish", clownfish},
-    {"angelfish", angelfish},
-    {"pufferfish", puffer},
-    {"seahorse", seahorse},
-    {"swordfish", swordfish},
-    {"shark", shark},
-    {"moray eel", moray},
-    {"ray", ray},
-    {"tuna", tuna},
-    {"catfish", catfish},
-    {"pike", pike},
-    {"goldfish", goldfish},
-    {"lionfish", lionfish},
-    {"butterflyfish", butterflyfish},
-    {"boxfish", boxfish},
-    {"ocean sunfish", sunfish},
-    {"anglerfish", anglerfish},
-    {"surgeonfish", tang},
-    {"flying fish", flyingfish},
-    {"flounder", flounder},
-    {"parrotfish", parrotfish},
-    {"betta", betta},
+    // name, drawing, scale, dx, dy
+    {"clownfish", clownfish, 1, 0, 0},
+    {"angelfish", angelfish, 1, -5, 0},
+    {"pufferfish", puffer, 1, 0, 0},
+    {"seahorse", seahorse, 1, -2, 0},
+    {"swordfish", swordfish, 0.95, 0, 3},
+    {"shark", shark, 0.93, 0, 1},
+    {"moray eel", moray, 1, 0, 0},
+    {"ray", ray, 1, 0, 0},
+    {"tuna", tuna, 1, 0, 4},
+    {"catfish", catfish, 1, 0, 0},
+    {"pike", pike, 1, 0, 0},
+    {"goldfish", goldfish, 0.93, 0, 0},
+    {"lionfish", lionfish, 1, -5, 0},
+    {"butterflyfish", butterflyfish, 1, -1, 0},
+    {"boxfish", boxfish, 1, -1, 0},
+    {"ocean sunfish", sunfish, 1, -4, 0},
+    {"anglerfish", anglerfish, 1, 0, 0},
+    {"surgeonfish", tang, 1, 0, 0},
+    {"flying fish", flyingfish, 1, -2, 0},
+    {"flounder", flounder, 1, -1, 1},
+    {"parrotfish", parrotfish, 1, 0, 3},
+    {"betta", betta, 0.88, 0, 0},
 }};
 
 } // namespace
@@ -1263,8 +1269,11 @@ void FishPainter::paint(QPainter& p, int s, int variant)
     if (s < 0 || s >= speciesCount || variant < 0 || variant > 1) {
         return;
     }
+    const auto& [name, draw, scale, dx, dy] = species[s];
     p.save();
-    species[s].second(p, variant == 1);
+    p.translate(dx + 11 * (1 - scale), dy + 43 * (1 - scale));
+    p.scale(scale, scale);
+    draw(p, variant == 1);
     p.restore();
 }
 
@@ -1273,5 +1282,5 @@ QString FishPainter::name(int s)
     if (s < 0 || s >= speciesCount) {
         return {};
     }
-    return QString::fromLatin1(species[s].first);
+    return QString::fromLatin1(std::get<0>(species[s]));
 }

@@ -10,7 +10,8 @@ class QPainter;
 // A species keeps its outline, fins and pattern type in both morphs; only the colouring changes,
 // and the second morph is chosen to differ in lightness as well as hue so the two stay apart
 // without colour vision. Every fish faces left and stays inside x 11..76, y 3..43 of an 80 x 52
-// tile, leaving the top-left and bottom-right corners of that box free for the tile's markers.
+// tile, a pixel clear of the tile's number and pips in the strip along the top at the right
+// (x 53..76, y 2..10; see TilePainter).
 class FishPainter
 {
 public:

@@ -22,22 +22,27 @@ const QColor cornerShade(120, 106, 80);
 
 } // namespace
 
+QPointF TilePainter::numberOrigin(int number)
+{
+    return {numberEnd - MarkGlyphs::numberWidth(number, digitWidth, digitGap), numberTop};
+}
+
 QImage TilePainter::face(int n)
+{
+    QImage image = unmarkedFace(n);
+    if (!image.isNull()) {
+        paintMarks(image, (n - 1) / 2, (n - 1) % 2);
+    }
+    return image;
+}
+
+QImage TilePainter::unmarkedFace(int n)
 {
     if (n < 1 || n > faceCount) {
         return {};
     }
     QImage image = blank();
-    const int species = (n - 1) / 2;
-    const int variant = (n - 1) % 2;
-    {
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
-        // Nothing may spill onto the bevel or the wall, however a fish is drawn.
-        p.setClipRect(QRect(wall + 2, 2, width - wall - 4, height - wall - 4));
-        FishPainter::paint(p, species, variant);
-    }
-    paintMarks(image, species, variant);
+    paintFish(image, (n - 1) / 2, (n - 1) % 2);
     return image;
 }
 
@@ -116,12 +121,21 @@ void TilePainter::paintTile(QImage& image)
     p.drawLine(QPointF(e, h - e), QPointF(w - 0.5, h - e));
 }
 
+void TilePainter::paintFish(QImage& image, int species, int variant)
+{
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    // Nothing may spill onto the bevel or the wall, however a fish is drawn.
+    p.setClipRect(QRect(wall + 2, 2, width - wall - 4, height - wall - 4));
+    FishPainter::paint(p, species, variant);
+}
+
 void TilePainter::paintMarks(QImage& image, int species, int variant)
 {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const QPainterPath number =
-        MarkGlyphs::number(species + 1, numberOrigin, digitWidth, digitHeight, digitGap);
+    const QPainterPath number = MarkGlyphs::number(species + 1, numberOrigin(species + 1),
+                                                   digitWidth, digitHeight, digitGap);
     // A pale halo under the digits keeps them legible where a fin runs behind them.
     p.setPen(QPen(QColor(255, 253, 245, 220), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(number);
@@ -129,11 +143,10 @@ void TilePainter::paintMarks(QImage& image, int species, int variant)
     p.drawPath(number);
     p.setPen(QPen(QColor(255, 253, 245), 0.8));
     p.setBrush(markInk);
-    const double y = 39.5;
-    if (variant == 0) {
-        p.drawEllipse(QPointF(73.3, y), 2.1, 2.1);
-    } else {
-        p.drawEllipse(QPointF(68.3, y), 2.1, 2.1);
-        p.drawEllipse(QPointF(73.3, y), 2.1, 2.1);
+    // After the number, on the digits' middle line: "7 •" and "7 ••" read as one mark each.
+    const double y = numberTop + digitHeight / 2;
+    p.drawEllipse(QPointF(68.5, y), 2.1, 2.1);
+    if (variant == 1) {
+        p.drawEllipse(QPointF(73.5, y), 2.1, 2.1);
     }
 }

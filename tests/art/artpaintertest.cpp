@@ -4,6 +4,7 @@
 #include "artwriter.h"
 #include "fishpainter.h"
 #include "iconpainter.h"
+#include "layout.h"
 #include "markglyphs.h"
 #include "shippainter.h"
 #include "tilepainter.h"
@@ -11,15 +12,63 @@
 // Qt
 #include <QFile>
 #include <QPainter>
+#include <QRegion>
 #include <QTemporaryDir>
 #include <QTest>
 
+// Standard library
+#include <array>
+
 namespace {
 
-// Where a fish may draw, and the two corners of that box the tile keeps for its marks.
+// Where a fish may draw, and where the numbers 1..22 go, right-aligned before the pips.
 const QRect fishBox(11, 3, 66, 41);
-const QRect numberCorner(11, 3, 11, 9);
-const QRect pipCorner(66, 37, 10, 6);
+const QRect numberPlace(53, 2, 11, 9);
+// The top surface inside its bevel: the marks must not touch the tile's edges.
+const QRect insideBevel(10, 2, 68, 40);
+
+// The pixels of a tile that no other tile covers, at any position of the board, while the tile
+// can be taken. At the design places every later position is drawn over an earlier one it
+// overlaps, except the positions that stand on it, directly or on others that do: while any of
+// them stands, the tile cannot be taken. The higher layers are drawn right of and above their
+// supports, so they also cover neighbours they do not stand on.
+QRegion inSightEverywhere()
+{
+    namespace layout = board::layout;
+    constexpr int twipsPerPixel = 15;
+    QRegion covered;
+    for (int p = 0; p < layout::kPositions; ++p) {
+        // Every layer is numbered above the one beneath, so one pass upwards finds the whole
+        // stack on p.
+        std::array<bool, layout::kPositions> standsOnP{};
+        for (int q = p + 1; q < layout::kPositions; ++q) {
+            for (int r : layout::kRests[q].positions()) {
+                standsOnP[q] = standsOnP[q] || r == p || standsOnP[r];
+            }
+            if (!standsOnP[q]) {
+                covered += QRect(layout::kPlaces[q].left - layout::kPlaces[p].left,
+                                 layout::kPlaces[q].top - layout::kPlaces[p].top,
+                                 layout::kTileWidth, layout::kTileHeight);
+            }
+        }
+    }
+    QRegion inSight;
+    for (int y = 0; y < TilePainter::height; ++y) {
+        for (int x = 0; x < TilePainter::width; ++x) {
+            const QRect pixel(x * twipsPerPixel, y * twipsPerPixel, twipsPerPixel, twipsPerPixel);
+            if ((QRegion(pixel) & covered).isEmpty()) {
+                inSight += QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return inSight;
+}
+
+const QRegion& inSight()
+{
+    static const QRegion region = inSightEverywhere();
+    return region;
+}
 
 QImage transparentTile()
 {
@@ -47,10 +96,12 @@ class ArtPainterTest : public QObject
     Q_OBJECT
 
 private slots:
-    void fishStaysInItsBox_data();
-    void fishStaysInItsBox();
+    void inSightEverywhere_data();
+    void inSightEverywhere();
+    void fishAndMarksKeepTheirPlaces_data();
+    void fishAndMarksKeepTheirPlaces();
     void digitsAreDistinct();
-    void numbersFitTheirCorner();
+    void numbersFitTheirPlace();
     void writerOutputs();
     void writerReportsFailure();
     void deterministic_data();
@@ -58,7 +109,35 @@ private slots:
     void builtTilesAreCurrent();
 };
 
-void ArtPainterTest::fishStaysInItsBox_data()
+void ArtPainterTest::inSightEverywhere_data()
+{
+    // The rows tile the whole face. Each layer up stands 8 px further right and up, so the next
+    // run to the left and the next row below, with the stacks on them, cover 8 px more per layer.
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<bool>("expected");
+    QTest::newRow("top right, always in sight") << QRect(32, 0, 48, 20) << true;
+    QTest::newRow("left wall, under the next run") << QRect(0, 0, 8, 52) << false;
+    QTest::newRow("under the next run, one layer up") << QRect(8, 0, 8, 52) << false;
+    QTest::newRow("under the next run, two layers up") << QRect(16, 0, 8, 52) << false;
+    QTest::newRow("under the next run, three layers up") << QRect(24, 0, 8, 52) << false;
+    QTest::newRow("bottom wall, under the next row") << QRect(32, 44, 48, 8) << false;
+    QTest::newRow("under the next row, one layer up") << QRect(32, 36, 48, 8) << false;
+    QTest::newRow("under the next row, two layers up") << QRect(32, 28, 48, 8) << false;
+    QTest::newRow("under the next row, three layers up") << QRect(32, 20, 48, 8) << false;
+}
+
+void ArtPainterTest::inSightEverywhere()
+{
+    // Where the marks may go. Counting a tile that stands on the tile, directly or through
+    // another, would leave nothing in sight; drawing the higher layers at their supports' grid
+    // places would leave far too much.
+    QFETCH(QRect, area);
+    QFETCH(bool, expected);
+    const QRegion seen = inSight() & area;
+    QCOMPARE(seen, expected ? QRegion(area) : QRegion());
+}
+
+void ArtPainterTest::fishAndMarksKeepTheirPlaces_data()
 {
     QTest::addColumn<int>("species");
     QTest::addColumn<int>("variant");
@@ -69,18 +148,58 @@ void ArtPainterTest::fishStaysInItsBox_data()
     }
 }
 
-void ArtPainterTest::fishStaysInItsBox()
+void ArtPainterTest::fishAndMarksKeepTheirPlaces()
 {
-    // The tile clips a fish to its surface, so straying would not show as an error, only as a
-    // fin cut off at the bevel or a tail under the pips. Faint glows (alpha <= 64) may spill.
+    // On a full board the number and the pips are all that tells some tiles apart, so every
+    // pixel they change must stay in sight at every position, off the bevel.
     QFETCH(int, species);
     QFETCH(int, variant);
+    const int n = species * 2 + variant + 1;
+    const QImage marked = TilePainter::face(n);
+    const QImage unmarked = TilePainter::unmarkedFace(n);
+    QImage marks(TilePainter::width, TilePainter::height, QImage::Format_Mono);
+    marks.fill(0);
+    int markPixels = 0;
+    for (int y = 0; y < TilePainter::height; ++y) {
+        for (int x = 0; x < TilePainter::width; ++x) {
+            if (marked.pixel(x, y) == unmarked.pixel(x, y)) {
+                continue;
+            }
+            ++markPixels;
+            marks.setPixel(x, y, 1);
+            QVERIFY2(inSight().contains(QPoint(x, y)) && insideBevel.contains(x, y),
+                     qPrintable(QStringLiteral("face %1: a mark at (%2, %3) can be covered on the "
+                                               "board or lies on the bevel")
+                                    .arg(n)
+                                    .arg(x)
+                                    .arg(y)));
+        }
+    }
+    // The fewest, "1" and one pip, change 55 pixels with their halo; marks that lost their number
+    // or their pip change far fewer.
+    QVERIFY2(
+        markPixels > 40,
+        qPrintable(QStringLiteral("face %1: marks change only %2 pixels").arg(n).arg(markPixels)));
+
+    // The tile clips a fish to its surface, so straying would not show as an error, only as a
+    // fin cut off at the bevel or a tail under the marks; the fish keeps a pixel clear of them.
+    // Faint glows (alpha <= 64) may spill.
     QImage img = transparentTile();
     {
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing);
         FishPainter::paint(p, species, variant);
     }
+    auto nearMarks = [&marks](int x, int y) {
+        for (int dy = -1; dy <= 1; ++dy) {
+            for (int dx = -1; dx <= 1; ++dx) {
+                if (marks.valid(x + dx, y + dy) && marks.pixelIndex(x + dx, y + dy) == 1) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    };
     int inked = 0;
     for (int y = 0; y < img.height(); ++y) {
         for (int x = 0; x < img.width(); ++x) {
@@ -91,9 +210,8 @@ void ArtPainterTest::fishStaysInItsBox()
             QVERIFY2(
                 fishBox.contains(x, y),
                 qPrintable(QStringLiteral("ink outside the fish box at (%1, %2)").arg(x).arg(y)));
-            QVERIFY2(
-                !numberCorner.contains(x, y) && !pipCorner.contains(x, y),
-                qPrintable(QStringLiteral("ink in a marker corner at (%1, %2)").arg(x).arg(y)));
+            QVERIFY2(!nearMarks(x, y),
+                     qPrintable(QStringLiteral("ink next to the marks at (%1, %2)").arg(x).arg(y)));
         }
     }
     // A species that lost its drawing would leave a blank tile; the smallest (the seahorse)
@@ -128,21 +246,21 @@ void ArtPainterTest::digitsAreDistinct()
     }
 }
 
-void ArtPainterTest::numbersFitTheirCorner()
+void ArtPainterTest::numbersFitTheirPlace()
 {
-    // With the pen's half width, species numbers 1..22 must stay in the corner the fish leaves
-    // free, and numberWidth must cover what number() draws.
-    const QPointF origin = TilePainter::numberOrigin;
+    // With the pen's half width, species numbers 1..22 must stay in their place before the pips,
+    // and numberWidth, which right-aligns them, must cover what number() draws.
     const double gap = TilePainter::digitGap;
     const double digitW = TilePainter::digitWidth, digitH = TilePainter::digitHeight;
     for (int n = 1; n <= FishPainter::speciesCount; ++n) {
+        const QPointF origin = TilePainter::numberOrigin(n);
         const QRectF drawn = MarkGlyphs::number(n, origin, digitW, digitH, gap).boundingRect();
         QVERIFY2(!drawn.isEmpty(), qPrintable(QStringLiteral("number %1 is empty").arg(n)));
         const double width = MarkGlyphs::numberWidth(n, digitW, gap);
         QVERIFY2(drawn.right() <= origin.x() + width + 0.01,
                  qPrintable(QStringLiteral("number %1 is wider than numberWidth").arg(n)));
-        QVERIFY2(QRectF(numberCorner).contains(drawn.adjusted(-0.5, -0.5, 0.5, 0.5)),
-                 qPrintable(QStringLiteral("number %1 leaves its corner").arg(n)));
+        QVERIFY2(QRectF(numberPlace).contains(drawn.adjusted(-0.5, -0.5, 0.5, 0.5)),
+                 qPrintable(QStringLiteral("number %1 leaves its place").arg(n)));
     }
 }
 

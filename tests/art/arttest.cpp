@@ -17,9 +17,11 @@ namespace {
 constexpr int tileW = 80;
 constexpr int tileH = 52;
 constexpr int faces = 44;
-// The part of a tile the board never covers: right of the 8-px left wall, above the 8-px bottom
-// wall. Everything that tells faces apart must be here.
-const QRect visible(8, 0, tileW - 8, tileH - 8);
+// The top surface: right of the 8-px left wall, above the 8-px bottom wall. Everything that tells
+// faces apart is drawn here. On a full board the tiles of the higher layers hide more of it than
+// the walls; the painter test keeps the marks in the part that stays in sight everywhere, while
+// the fish is judged over the whole surface, as a tile at the edge of a block shows it.
+const QRect topSurface(8, 0, tileW - 8, tileH - 8);
 
 QString tilePath(int n)
 {
@@ -43,13 +45,13 @@ int colourDistance(QRgb a, QRgb b)
            std::abs(qBlue(a) - qBlue(b));
 }
 
-// The most frequent colour in the visible face: the bare tile surface, since the fish is shaded
+// The most frequent colour on the top surface: the bare tile surface, since the fish is shaded
 // and antialiased while the surface is one flat colour.
 QRgb surfaceColour(const QImage& img)
 {
     std::vector<QRgb> px;
-    for (int y = visible.top(); y <= visible.bottom(); ++y) {
-        for (int x = visible.left(); x <= visible.right(); ++x) {
+    for (int y = topSurface.top(); y <= topSurface.bottom(); ++y) {
+        for (int x = topSurface.left(); x <= topSurface.right(); ++x) {
             px.push_back(img.pixel(x, y));
         }
     }
@@ -102,8 +104,8 @@ void ArtTest::initTestCase()
         tile[n] = tile[n].convertToFormat(QImage::Format_RGB32);
         const QRgb surface = surfaceColour(tile[n]);
         auto& mask = silhouette[n];
-        for (int y = visible.top(); y <= visible.bottom(); ++y) {
-            for (int x = visible.left(); x <= visible.right(); ++x) {
+        for (int y = topSurface.top(); y <= topSurface.bottom(); ++y) {
+            for (int x = topSurface.left(); x <= topSurface.right(); ++x) {
                 mask.push_back(colourDistance(tile[n].pixel(x, y), surface) > 40);
             }
         }
@@ -153,7 +155,7 @@ void ArtTest::hiddenStripsAreBareTile()
     for (int n = 2; n <= faces; ++n) {
         for (int y = 0; y < tileH; ++y) {
             for (int x = 0; x < tileW; ++x) {
-                if (visible.contains(x, y)) {
+                if (topSurface.contains(x, y)) {
                     continue;
                 }
                 QVERIFY2(tile[n].pixel(x, y) == tile[1].pixel(x, y),
@@ -168,7 +170,7 @@ void ArtTest::hiddenStripsAreBareTile()
 
 void ArtTest::facesAreDistinct()
 {
-    // Share of visible pixels whose colour clearly differs (summed channel difference > 48).
+    // Share of surface pixels whose colour clearly differs (summed channel difference > 48).
     // Two faces that differ only in their marks (number and pips, about 60 px of 3168, i.e.
     // under 2 %) mean a species was drawn twice or a morph lost its colours; the threshold of
     // 6 % sits three times above that and well below the closest real pair (partners, whose
@@ -178,12 +180,12 @@ void ArtTest::facesAreDistinct()
     for (int a = 1; a <= faces; ++a) {
         for (int b = a + 1; b <= faces; ++b) {
             int differing = 0;
-            for (int y = visible.top(); y <= visible.bottom(); ++y) {
-                for (int x = visible.left(); x <= visible.right(); ++x) {
+            for (int y = topSurface.top(); y <= topSurface.bottom(); ++y) {
+                for (int x = topSurface.left(); x <= topSurface.right(); ++x) {
                     differing += colourDistance(tile[a].pixel(x, y), tile[b].pixel(x, y)) > 48;
                 }
             }
-            const double share = double(differing) / (visible.width() * visible.height());
+            const double share = double(differing) / (topSurface.width() * topSurface.height());
             if (share < closest) {
                 closest = share;
                 closestPair = QStringLiteral("%1 and %2").arg(a).arg(b);
