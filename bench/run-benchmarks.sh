@@ -37,8 +37,8 @@ echo
 source "$(dirname "$0")/../tests/support/xvfb.sh"
 start_xvfb 1920x1080 "$work"
 pids+=("$xvfb_pid")
-openbox >/dev/null 2>&1 & pids+=($!)
-sleep 1
+start_openbox
+pids+=("$openbox_pid")
 (cd "$build/run" && exec "$build/fishpairs") >/dev/null 2>&1 &
 game=$!
 pids+=("$game")

@@ -23,7 +23,17 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() { echo "e2e FAILED: $*" >&2; failed=1; shot failure; exit 1; }
+fail() {
+  echo "e2e FAILED: $*" >&2
+  failed=1
+  shot failure
+  echo "e2e: windows on the screen:" >&2
+  xdotool search --onlyvisible --name . 2>/dev/null | while read -r id; do
+    echo "  $(xdotool getwindowname "$id" 2>/dev/null)" >&2
+  done
+  [ -s "$work/game.log" ] && { echo "e2e: the game printed:" >&2; tail -n 20 "$work/game.log" >&2; }
+  exit 1
+}
 shot() { step=$((step + 1)); import -display "$DISPLAY" -window root "$shots/$(printf %02d "$step")-$1.png" 2>/dev/null; }
 say() { echo "e2e: $*"; }
 
@@ -31,8 +41,8 @@ source "$(dirname "$0")/../support/xvfb.sh"
 start_xvfb 1366x768 "$work"; started=$?
 pids+=("$xvfb_pid")
 [ "$started" -eq 0 ] || fail "Xvfb did not start"
-openbox >/dev/null 2>&1 & pids+=($!)
-for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+start_openbox
+pids+=("$openbox_pid")
 export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work
 
 wait_window() { # NAME [COUNT]: the ids of the windows called NAME, once there are COUNT of them

@@ -16,3 +16,17 @@ start_xvfb() {
   export DISPLAY=:$number
   xdpyinfo >/dev/null 2>&1
 }
+
+#   start_openbox
+# starts the window manager openbox on $DISPLAY, sets openbox_pid, and returns once it manages
+# windows. Openbox announces itself (_NET_SUPPORTING_WM_CHECK) a moment before it has finished
+# starting, and a window mapped in that moment is never managed, nor shown: half the time here.
+start_openbox() {
+  openbox >/dev/null 2>&1 &
+  openbox_pid=$!
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break
+    sleep 0.1
+  done
+  sleep 1
+}
