@@ -7,10 +7,19 @@
 #include "showagain.h"
 
 // Qt
+#include <QAbstractTextDocumentLayout>
 #include <QFileInfo>
 #include <QLocale>
 #include <QTextBrowser>
 #include <QTextDocument>
+
+namespace {
+
+// What the zoom fits into the window: the text box with its margins repeated at its right and
+// bottom.
+const QRectF kDesignArea(0, 0, 120 + 9315 + 120, 120 + 6555 + 120);
+
+} // namespace
 
 void Form1::showFor(Module1& module, QWidget* parent)
 {
@@ -55,9 +64,25 @@ Form1::Form1(QTextDocument* document, QWidget* parent) : QWidget(parent)
     document->setParent(RichTextBox1);
     RichTextBox1->setDocument(document);
     RichTextBox1->setOpenLinks(false);
-    // The box keeps its design place and size whatever the window's size.
     layout_.place(RichTextBox1, {120, 120, 9315, 6555});
-    const DesignScale scale;
+    resize(DesignScale().toPixelRect(QRectF(0, 0, 4680, 3195)).size());
+}
+
+Form1::~Form1()
+{
+    // The document goes with the box, after this device: let its layout forget the device first.
+    RichTextBox1->document()->documentLayout()->setPaintDevice(RichTextBox1->viewport());
+}
+
+void Form1::resizeEvent(QResizeEvent*)
+{
+    const DesignScale scale = DesignScale::fitting(kDesignArea, size());
+    if (!textDevice_ || textDevice_->zoom() != scale.zoom()) {
+        QTextDocument* document = RichTextBox1->document();
+        auto device = std::make_unique<ZoomedTextDevice>(RichTextBox1->viewport(), scale.zoom());
+        document->documentLayout()->setPaintDevice(device.get());
+        document->markContentsDirty(0, document->characterCount());
+        textDevice_ = std::move(device);
+    }
     layout_.apply(scale);
-    resize(scale.toPixelRect(QRectF(0, 0, 4680, 3195)).size());
 }

@@ -2,15 +2,21 @@
 
 // Local
 #include "designscale.h"
+#include "zoomedtextdevice.h"
 
 // Qt
 #include <QWidget>
+
+// Library
+#include <memory>
 
 class QTextBrowser;
 class QTextDocument;
 struct Module1;
 
 // The info window "Form1": the document info.rtf from the working directory, read once per load.
+// Its text box keeps its design place in the window's design area and zooms with the window, the
+// text too, by the rule of the game window.
 class Form1 : public QWidget
 {
     Q_OBJECT
@@ -24,10 +30,15 @@ public:
     static constexpr qint64 kMaxDocumentSize = 4 * 1024 * 1024;
 
     explicit Form1(QTextDocument* document, QWidget* parent = nullptr);
+    ~Form1() override;
 
     QTextBrowser* richTextBox() const { return RichTextBox1; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QTextBrowser* RichTextBox1;
     DesignLayout layout_;
+    std::unique_ptr<ZoomedTextDevice> textDevice_; // what the document is laid out for
 };

@@ -5,11 +5,13 @@
 #include "module1.h"
 
 // Qt
+#include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 
 namespace {
@@ -36,6 +38,8 @@ private slots:
     void init();
     void cleanup();
     void showsTheDocumentInItsDesignedBox();
+    void zoomsWithItsWindow_data();
+    void zoomsWithItsWindow();
     void readsTheFileOncePerLoad();
     void aDocumentThatCannotBeReadOpensNoWindow_data();
     void aDocumentThatCannotBeReadOpensNoWindow();
@@ -71,13 +75,46 @@ void InfoWindowTest::showsTheDocumentInItsDesignedBox()
     QVERIFY(QTest::qWaitForWindowExposed(module_.info));
     QCOMPARE(module_.info->windowTitle(), QStringLiteral("Form1"));
     QVERIFY(module_.info->windowState() & Qt::WindowMaximized);
-    QCOMPARE(module_.info->richTextBox()->geometry(), QRect(8, 8, 621, 437));
     QCOMPARE(shownText(), QStringLiteral("Правила\nTake two free partners."));
     // Text the document does not format is a 12 pt serif, Times New Roman where it exists.
     const QFont font = module_.info->richTextBox()->document()->defaultFont();
     QCOMPARE(font.pointSizeF(), 12.0);
     QCOMPARE(font.styleHint(), QFont::Serif);
     QVERIFY(module_.info->richTextBox()->isReadOnly());
+}
+
+void InfoWindowTest::zoomsWithItsWindow_data()
+{
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<QRect>("box");
+    QTest::addColumn<double>("zoom");
+    // The design area, 9555 x 6795 twips, is 637 x 453 pixels at zoom 1.
+    QTest::newRow("zoom 1") << QSize(637, 453) << QRect(8, 8, 621, 437) << 1.0;
+    QTest::newRow("zoom 2") << QSize(1274, 906) << QRect(16, 16, 1242, 874) << 2.0;
+    QTest::newRow("800 x 600, centred")
+        << QSize(800, 600) << QRect(10, 26, 780, 548) << 800 / 637.0;
+}
+
+void InfoWindowTest::zoomsWithItsWindow()
+{
+    QFETCH(QSize, window);
+    QFETCH(QRect, box);
+    QFETCH(double, zoom);
+    Form1::showFor(module_, &startup_);
+    Form1* info = module_.info;
+    QVERIFY(QTest::qWaitForWindowExposed(info));
+    info->showNormal();
+    const QTextDocument* document = info->richTextBox()->document();
+    auto lineHeight = [&] {
+        return document->documentLayout()->blockBoundingRect(document->begin()).height();
+    };
+    info->resize(637, 453);
+    const double atZoom1 = lineHeight();
+    info->resize(window);
+    QCOMPARE(info->richTextBox()->geometry(), box);
+    // The text is the same page magnified: its first line grows with the zoom.
+    QVERIFY2(qAbs(lineHeight() - atZoom1 * zoom) <= 2,
+             qPrintable(QStringLiteral("%1 at zoom 1, %2 now").arg(atZoom1).arg(lineHeight())));
 }
 
 void InfoWindowTest::readsTheFileOncePerLoad()
