@@ -7,7 +7,6 @@
 #include "showagain.h"
 
 // Qt
-#include <QAbstractTextDocumentLayout>
 #include <QFileInfo>
 #include <QLocale>
 #include <QTextBrowser>
@@ -64,25 +63,14 @@ Form1::Form1(QTextDocument* document, QWidget* parent) : QWidget(parent)
     document->setParent(RichTextBox1);
     RichTextBox1->setDocument(document);
     RichTextBox1->setOpenLinks(false);
+    zoom_ = std::make_unique<DocumentZoom>(document, RichTextBox1->viewport());
     layout_.place(RichTextBox1, {120, 120, 9315, 6555});
     resize(DesignScale().toPixelRect(QRectF(0, 0, 4680, 3195)).size());
-}
-
-Form1::~Form1()
-{
-    // The document goes with the box, after this device: let its layout forget the device first.
-    RichTextBox1->document()->documentLayout()->setPaintDevice(RichTextBox1->viewport());
 }
 
 void Form1::resizeEvent(QResizeEvent*)
 {
     const DesignScale scale = DesignScale::fitting(kDesignArea, size());
-    if (!textDevice_ || textDevice_->zoom() != scale.zoom()) {
-        QTextDocument* document = RichTextBox1->document();
-        auto device = std::make_unique<ZoomedTextDevice>(RichTextBox1->viewport(), scale.zoom());
-        document->documentLayout()->setPaintDevice(device.get());
-        document->markContentsDirty(0, document->characterCount());
-        textDevice_ = std::move(device);
-    }
+    zoom_->setZoom(scale.zoom());
     layout_.apply(scale);
 }

@@ -2,7 +2,7 @@
 
 // Local
 #include "designscale.h"
-#include "zoomedtextdevice.h"
+#include "documentzoom.h"
 
 // Qt
 #include <QWidget>
@@ -30,7 +30,6 @@ public:
     static constexpr qint64 kMaxDocumentSize = 4 * 1024 * 1024;
 
     explicit Form1(QTextDocument* document, QWidget* parent = nullptr);
-    ~Form1() override;
 
     QTextBrowser* richTextBox() const { return RichTextBox1; }
 
@@ -40,5 +39,5 @@ protected:
 private:
     QTextBrowser* RichTextBox1;
     DesignLayout layout_;
-    std::unique_ptr<ZoomedTextDevice> textDevice_; // what the document is laid out for
+    std::unique_ptr<DocumentZoom> zoom_;
 };

@@ -19,7 +19,7 @@ namespace {
 // WordPad's way of writing Russian: Windows-1251 bytes as \'hh, in a Cyrillic font.
 const QByteArray kRules = "{\\rtf1\\ansi\\ansicpg1251\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset204 "
                           "Arial;}}\\viewkind4\\uc1\\pard\\b \\'cf\\'f0\\'e0\\'e2\\'e8\\'eb\\'e0"
-                          "\\b0\\par Take two free partners.\\par}";
+                          "\\b0\\par\\li720 Take two free partners.\\par}";
 
 void write(const QByteArray& bytes)
 {
@@ -105,16 +105,24 @@ void InfoWindowTest::zoomsWithItsWindow()
     QVERIFY(QTest::qWaitForWindowExposed(info));
     info->showNormal();
     const QTextDocument* document = info->richTextBox()->document();
-    auto lineHeight = [&] {
-        return document->documentLayout()->blockBoundingRect(document->begin()).height();
+    // The first line's height, and where the second paragraph's text starts (720 twips in).
+    auto measures = [&] {
+        return QPointF(document->documentLayout()->blockBoundingRect(document->begin()).height(),
+                       document->begin().next().layout()->lineAt(0).x());
     };
     info->resize(637, 453);
-    const double atZoom1 = lineHeight();
+    const QPointF atZoom1 = measures();
+    QCOMPARE(atZoom1.y(), 48.0);
     info->resize(window);
     QCOMPARE(info->richTextBox()->geometry(), box);
-    // The text is the same page magnified: its first line grows with the zoom.
-    QVERIFY2(qAbs(lineHeight() - atZoom1 * zoom) <= 2,
-             qPrintable(QStringLiteral("%1 at zoom 1, %2 now").arg(atZoom1).arg(lineHeight())));
+    // The same page magnified: lines and margins grow with the zoom.
+    const QPointF now = measures();
+    QVERIFY2(qAbs(now.x() - atZoom1.x() * zoom) <= 2 && qAbs(now.y() - atZoom1.y() * zoom) <= 2,
+             qPrintable(QStringLiteral("line %1 and margin %2 at zoom 1; %3 and %4 now")
+                            .arg(atZoom1.x())
+                            .arg(atZoom1.y())
+                            .arg(now.x())
+                            .arg(now.y())));
 }
 
 void InfoWindowTest::readsTheFileOncePerLoad()
