@@ -15,6 +15,19 @@ DesignScale DesignScale::fitting(const QRectF& area, const QSize& window)
     return DesignScale(zoom, margin - area.topLeft() * pixelsPerTwip);
 }
 
+DesignScale DesignScale::keeping(QPointF twips, QPointF pixels, const QRectF& area,
+                                 const QSize& window) const
+{
+    const double k = pixelsPerTwip();
+    const QPointF wanted = pixels - twips * k;
+    // Rounding may leave the area a hair wider than the window: then its left edge wins.
+    const double x =
+        std::max(std::min(wanted.x(), window.width() - area.right() * k), -area.left() * k);
+    const double y =
+        std::max(std::min(wanted.y(), window.height() - area.bottom() * k), -area.top() * k);
+    return DesignScale(zoom_, QPointF(x, y));
+}
+
 QRectF DesignScale::toPixels(const QRectF& twips) const
 {
     const double k = pixelsPerTwip();

@@ -20,6 +20,10 @@ public:
     // The largest scale at which area (twips; it may reach left of or above the design's origin)
     // fits into window (pixels), centred in it.
     static DesignScale fitting(const QRectF& area, const QSize& window);
+    // This zoom, moved so that the design point twips lands on pixels, as nearly as area (which
+    // fits into window at this zoom) allows while it stays wholly within window.
+    DesignScale keeping(QPointF twips, QPointF pixels, const QRectF& area,
+                        const QSize& window) const;
 
     double zoom() const { return zoom_; }
     QPointF origin() const { return origin_; }

@@ -147,13 +147,13 @@ bool Game::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void Game::present(const board::Outcome& outcome)
+void Game::present(const board::Outcome& outcome, const QWidget* keep)
 {
     if (outcome.status)
         Text1->setText(*outcome.status);
     Image1->showMoves(outcome);
     if (!outcome.moves.isEmpty())
-        fitView();
+        fitView(keep);
     if (outcome.celebrationStarts) {
         Celebrate();
         celebration_.start();
@@ -193,7 +193,9 @@ void Game::Command2_Click()
 
 void Game::Command3_Click()
 {
-    present(board_.Hint());
+    // Pressed again and again, the hint moves its pair further each time, and the view may shrink
+    // to keep it in sight: HINT stays where it is, under the pointer, as far as the window allows.
+    present(board_.Hint(), Command3);
 }
 
 void Game::Image1_Click(int Index)
@@ -224,13 +226,17 @@ void Game::resizeEvent(QResizeEvent*)
     fitView();
 }
 
-void Game::fitView()
+void Game::fitView(const QWidget* keep)
 {
     // One zoom for the whole design, following the window, and every tile that stands within
     // it: the board keeps a tile's place however far the hint has moved it, so the view shrinks
     // to keep it in sight and within reach of the mouse.
-    const DesignScale scale =
-        DesignScale::fitting(kDesignArea.united(Image1->standingArea()), size());
+    const QRectF area = kDesignArea.united(Image1->standingArea());
+    DesignScale scale = DesignScale::fitting(area, size());
+    if (keep) {
+        const QPointF at = QRectF(keep->geometry()).center();
+        scale = scale.keeping(scale_.toTwips(at), at, area, size());
+    }
     if (scale == scale_)
         return;
     scale_ = scale;

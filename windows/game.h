@@ -57,8 +57,10 @@ protected:
 private:
     void Form_Load();
     void Form_Unload();
-    void present(const board::Outcome& outcome);
-    void fitView();
+    // Shows what changed; keep, when given, is the control the player pressed, which stays
+    // under the pointer if the view has to make room.
+    void present(const board::Outcome& outcome, const QWidget* keep = nullptr);
+    void fitView(const QWidget* keep = nullptr);
     void resizeEvent(QResizeEvent* event) override;
 
     Module1& module_;
