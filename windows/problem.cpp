@@ -6,21 +6,28 @@
 namespace {
 
 // A message box breaks lines at spaces only, so a long name without one (a tile-set name of a
-// thousand letters, a deep path) would run off its edge. A zero-width space every so often gives
-// it places to break and shows as nothing.
+// thousand letters, a deep path) would run off its edge, or wrapped, off the screen. Such a run
+// keeps its two ends (a path's first folder and its file) around an ellipsis, and a zero-width
+// space every so often gives the rest places to break, showing as nothing.
 QString breakable(const QString& text)
 {
-    constexpr int kLongestRun = 40;
+    constexpr qsizetype kLongestShown = 100;
+    constexpr qsizetype kEnd = 48;
+    constexpr int kLongestLine = 40;
     QString out;
-    out.reserve(text.size() + text.size() / kLongestRun);
-    int run = 0;
-    for (const QChar c : text) {
-        out += c;
-        run = c.isSpace() ? 0 : run + 1;
-        if (run == kLongestRun) {
-            out += QChar(0x200B);
-            run = 0;
-        }
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = start;
+        while (end < text.size() && !text[end].isSpace())
+            ++end;
+        QString run = text.mid(start, end - start);
+        if (run.size() > kLongestShown)
+            run = run.left(kEnd) + QChar(0x2026) + run.right(kEnd);
+        for (qsizetype at = 0; at < run.size(); at += kLongestLine)
+            out += (at > 0 ? QString(QChar(0x200B)) : QString()) + run.mid(at, kLongestLine);
+        while (end < text.size() && text[end].isSpace())
+            out += text[end++];
+        start = end;
     }
     return out;
 }
