@@ -157,6 +157,11 @@ const std::unordered_map<std::string_view, RtfKeyword>& keywords()
         {"highlight", K::Background},
         {"chcbpat", K::Background},
         {"v", K::Hidden},
+        // Writers follow a style reference with the formatting it stands for.
+        {"cs", K::StyleReference},
+        {"s", K::StyleReference},
+        {"ds", K::StyleReference},
+        {"ts", K::StyleReference},
 
         {"pard", K::ParagraphDefault},
         {"par", K::Paragraph},

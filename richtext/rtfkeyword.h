@@ -59,6 +59,7 @@ enum class RtfKeyword : std::uint8_t {
     Foreground,
     Background,
     Hidden,
+    StyleReference, // \cs, \s, \ds, \ts: known, but styles are not applied
     // Paragraph formatting
     ParagraphDefault,
     Paragraph,

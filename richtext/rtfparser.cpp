@@ -187,14 +187,10 @@ void RtfParser::onControlWord(const Token& token)
     const RtfKeyword keyword = lookupKeyword(token.word);
     if (m_starred) {
         m_starred = false;
-        // After \* only the destinations we read are kept; the rest go with their group.
-        switch (keyword) {
-        case RtfKeyword::FontAltName:
-        case RtfKeyword::FieldInstruction:
-        case RtfKeyword::ShapePicture:
-        case RtfKeyword::NestedTableProperties:
-            break;
-        default:
+        // \* asks a reader to skip the group unless it knows the word after it. A word we know
+        // is obeyed wherever it stands (Word writes \*\cs character styles in mid-group); the
+        // destinations we know but never show skip their group as they do without \*.
+        if (keyword == RtfKeyword::Unknown) {
             skipGroup();
             return;
         }
@@ -210,6 +206,7 @@ void RtfParser::onControlWord(const Token& token)
     const int p = token.param;
     switch (keyword) {
     case RtfKeyword::Unknown:
+    case RtfKeyword::StyleReference:
         break;
 
     case RtfKeyword::Ansi:

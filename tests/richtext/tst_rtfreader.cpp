@@ -240,6 +240,16 @@ void TestRtfReader::text_data()
                                  << false;
     QTest::newRow("upr keeps ansi text")
         << QByteArray(R"({\rtf1 {\upr{ansi}{\*\ud{\u1078?}}}})") << "ansi" << false;
+    QTest::newRow("star before a known word")
+        << QByteArray(R"({\rtf1 {\i0\*\b Hello} World})") << "Hello World" << false;
+    QTest::newRow("star before a character style")
+        << QByteArray(R"({\rtf1 {\i0\*\cs7 Hello} World})") << "Hello World" << false;
+    QTest::newRow("star before a style in a field result")
+        << QByteArray(
+               R"({\rtf1 see {\field{\*\fldinst HYPERLINK "x"}{\fldrslt{\*\cs15\ul\cf2 rules}}}.})")
+        << "see rules." << false;
+    QTest::newRow("star before an unknown word mid-group")
+        << QByteArray(R"({\rtf1 {\i0\*\csx7 Hello} World})") << " World" << false;
 
     // Tables
     QTest::newRow("table row") << QByteArray(R"({\rtf1\trowd\cellx1000\cellx2000\cellx3000
@@ -412,6 +422,8 @@ void TestRtfReader::charFormat_data()
                                  << "family" << QVariant(QStringList{"Arial", "Arial CYR"});
     QTest::newRow("font hint") << "arial"
                                << "hint" << QVariant(int(QFont::SansSerif));
+    QTest::newRow("star obeys a known word") << "kept"
+                                             << "weight" << QVariant(int(QFont::Bold));
     QTest::newRow("deff family") << "normal"
                                  << "family" << QVariant(QStringList{"Times New Roman"});
     QTest::newRow("plain resets") << "reset"
@@ -430,7 +442,8 @@ void TestRtfReader::charFormat()
 {\colortbl;\red255\green0\blue0;\red0\green0\blue255;}
 normal {\b bold \b0 unbold} {\i ital} {\ul under\ulnone  notunder} {\strike struck}
 {\super sup} {\sub lower\nosupersub  level} {\fs40 big} {\cf1 red} {\cb2 onblue}
-{\highlight1 marked} {\f1 arial} {\b\plain reset} {\i x}after {\fs2938 huge}})";
+{\highlight1 marked} {\f1 arial} {\b\plain reset} {\i x}after {\fs2938 huge}
+{\i0\*\b kept}})";
     QTextDocument doc;
     richtext::RtfReader reader;
     QVERIFY(reader.read(rtf, &doc));
