@@ -23,7 +23,8 @@ const std::unordered_map<std::string_view, RtfKeyword>& keywords()
 
         {"fonttbl", K::FontTable},
         {"colortbl", K::ColorTable},
-        {"fname", K::FontAltName},
+        {"fname", K::FontRealName},
+        {"falt", K::FontAltName},
         {"pict", K::Picture},
         {"fldinst", K::FieldInstruction},
         {"fldrslt", K::FieldResult},
@@ -99,7 +100,6 @@ const std::unordered_map<std::string_view, RtfKeyword>& keywords()
         {"sn", K::SkipDestination},
         {"sv", K::SkipDestination},
         {"panose", K::SkipDestination},
-        {"falt", K::SkipDestination},
         {"keycode", K::SkipDestination},
         {"datafield", K::SkipDestination},
         {"blipuid", K::SkipDestination},

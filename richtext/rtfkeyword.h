@@ -22,6 +22,7 @@ enum class RtfKeyword : std::uint8_t {
     // Destinations
     FontTable,
     ColorTable,
+    FontRealName,
     FontAltName,
     Picture,
     FieldInstruction,

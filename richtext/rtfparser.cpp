@@ -158,12 +158,12 @@ bool RtfParser::closeGroup()
     }
     if (m_stack.empty())
         return false;
+    if (m_fontOpen && int(m_stack.size()) <= m_fontDepth)
+        commitFont();
     const RtfGroupState closed = m_stack.back();
     m_stack.pop_back();
     const Dest parent = m_stack.empty() ? Dest::Text : m_stack.back().destination;
-    if (closed.destination == Dest::FontTable)
-        commitFont();
-    else if (closed.destination == Dest::Picture && parent != Dest::Picture && !m_stack.empty())
+    if (closed.destination == Dest::Picture && parent != Dest::Picture && !m_stack.empty())
         finishPicture(closed.inShapePicture);
     else if (closed.destination == Dest::FieldInstruction && parent != Dest::FieldInstruction)
         finishFieldInstruction();
@@ -256,10 +256,11 @@ void RtfParser::onControlWord(const Token& token)
         m_red = m_green = m_blue = 0;
         invalidateFormats();
         break;
+    case RtfKeyword::FontRealName:
     case RtfKeyword::FontAltName:
         if (s.destination == Dest::FontTable) {
-            s.destination = Dest::FontAltName;
-            m_fontAltName.clear();
+            s.destination =
+                keyword == RtfKeyword::FontRealName ? Dest::FontRealName : Dest::FontAltName;
         } else {
             skipGroup();
         }
@@ -302,9 +303,12 @@ void RtfParser::onControlWord(const Token& token)
         if (s.destination == Dest::FontTable) {
             commitFont();
             m_fontOpen = true;
+            m_fontDepth = int(m_stack.size());
+            m_fontNameEnded = false;
             m_fontNumber = p;
             m_font = RtfFont();
             m_fontName.clear();
+            m_fontRealName.clear();
             m_fontAltName.clear();
         } else if (s.destination == Dest::Text) {
             ch.font = p;
@@ -636,13 +640,14 @@ void RtfParser::onText(QByteArrayView bytes)
             if (bytes[i] == ';') {
                 addBytes(bytes.sliced(start, i - start));
                 settle();
-                commitFont();
+                m_fontNameEnded = true;
                 start = i + 1;
             }
         }
         addBytes(bytes.sliced(start));
         return;
     }
+    case Dest::FontRealName:
     case Dest::FontAltName: {
         // {\*\fname Arial;}: the semicolon ends the name as in the table itself.
         const qsizetype end = bytes.indexOf(';');
@@ -712,11 +717,15 @@ void RtfParser::emitText(QStringView text)
         m_shapePictureShown = false;
         break;
     case Dest::FontTable:
-        if (m_fontName.size() < 256)
+        if (m_fontOpen && !m_fontNameEnded && m_fontName.size() < 256)
             m_fontName.append(text);
         break;
+    case Dest::FontRealName:
+        if (m_fontOpen && m_fontRealName.size() < 256)
+            m_fontRealName.append(text);
+        break;
     case Dest::FontAltName:
-        if (m_fontAltName.size() < 256)
+        if (m_fontOpen && m_fontAltName.size() < 256)
             m_fontAltName.append(text);
         break;
     case Dest::FieldInstruction:
@@ -864,7 +873,8 @@ const CodePage& RtfParser::codePage(int number)
 const CodePage& RtfParser::textCodePage()
 {
     const RtfGroupState& s = state();
-    if (s.destination == Dest::FontTable || s.destination == Dest::FontAltName) {
+    if (s.destination == Dest::FontTable || s.destination == Dest::FontRealName ||
+        s.destination == Dest::FontAltName) {
         // A font's name is written in the font's own charset, except that the Symbol font's
         // name is plain ASCII.
         int number = m_font.codePage > 0
@@ -926,28 +936,34 @@ void RtfParser::commitFont()
         return;
     m_fontOpen = false;
     const QString name = m_fontName.trimmed();
+    const QString realName = m_fontRealName.trimmed();
     const QString altName = m_fontAltName.trimmed();
-    if (!altName.isEmpty())
-        m_font.families.append(altName);
-    if (!name.isEmpty() && name != altName)
-        m_font.families.append(name);
+    QStringList& families = m_font.families;
+    if (!realName.isEmpty())
+        families.append(realName);
+    if (!name.isEmpty() && name != realName)
+        families.append(name);
     const QString base = baseFamily(name);
-    if (!base.isEmpty() && !m_font.families.contains(base))
-        m_font.families.append(base);
+    if (!base.isEmpty() && !families.contains(base))
+        families.append(base);
     if (m_font.codePage <= 0)
         m_font.codePage = CodePage::forCharset(m_font.charset).value_or(0);
     // Only the Symbol font itself has Greek where ASCII is; other symbol-charset fonts (the
     // dingbat ones) have glyphs no Unicode font shares, and their bytes are best left as they are.
+    // The entry's own names decide: an alternative is only what to show when the font is missing.
     if (m_font.codePage == CodePage::kSymbol &&
-        !m_font.families.contains(QStringLiteral("Symbol"), Qt::CaseInsensitive))
+        !families.contains(QStringLiteral("Symbol"), Qt::CaseInsensitive))
         m_font.codePage = 1252;
+    if (!altName.isEmpty() && !families.contains(altName))
+        families.append(altName);
     // The Symbol font's bytes become Unicode (Greek, bullets, arrows), which any text face shows.
     // Naming Symbol would pick the platform's symbol-encoded face, which draws none of them.
     if (m_font.codePage == CodePage::kSymbol)
-        m_font.families.clear();
+        families.clear();
     if (m_fonts.size() < kMaxTableEntries || m_fonts.contains(m_fontNumber))
         m_fonts.insert(m_fontNumber, m_font);
     m_fontName.clear();
+    m_fontRealName.clear();
     m_fontAltName.clear();
     invalidateFormats();
 }

@@ -115,10 +115,15 @@ private:
     QString m_decoded;
 
     QHash<int, RtfFont> m_fonts;
+    // The entry being read: it ends with its group (or the next \f), not with the ';' after its
+    // name, so that groups inside it, before or after the name, still belong to it.
     bool m_fontOpen = false;
+    int m_fontDepth = 0; // the depth of the group that holds the entry
+    bool m_fontNameEnded = false;
     int m_fontNumber = 0;
     RtfFont m_font;
     QString m_fontName;
+    QString m_fontRealName;
     QString m_fontAltName;
 
     QList<QColor> m_colors;
