@@ -1,5 +1,8 @@
 #include "rtfparser.h"
 
+// Own
+#include "rtfhex.h"
+
 // Qt
 #include <QBuffer>
 #include <QImageReader>
@@ -611,14 +614,8 @@ void RtfParser::onText(QByteArrayView bytes)
         if (m_picture.kind == PictureKind::Other)
             return;
         for (const char c : bytes) {
-            int v;
-            if (c >= '0' && c <= '9')
-                v = c - '0';
-            else if (c >= 'a' && c <= 'f')
-                v = c - 'a' + 10;
-            else if (c >= 'A' && c <= 'F')
-                v = c - 'A' + 10;
-            else
+            const int v = hexDigitValue(c);
+            if (v < 0)
                 continue;
             if (m_picture.nibble < 0) {
                 m_picture.nibble = v;
