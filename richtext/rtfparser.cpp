@@ -70,7 +70,6 @@ RtfParser::RtfParser(QByteArrayView input, qsizetype start, QTextDocument* doc)
     : m_tokenizer(input, start), m_builder(doc), m_input(input)
 {
     m_stack.reserve(64);
-    m_decoded.reserve(4096);
 }
 
 void RtfParser::run()
@@ -243,7 +242,7 @@ void RtfParser::onControlWord(const Token& token)
         break;
     case RtfKeyword::Unicode:
         if (token.hasParam) {
-            emitUnicode(p);
+            emitText(m_decoder.decodeUnicode(p));
             m_fallbackToSkip = s.unicodeSkip;
         }
         break;
@@ -675,27 +674,7 @@ void RtfParser::addBytes(QByteArrayView bytes)
     const RtfGroupState& s = state();
     if (s.destination == Dest::Text && s.character.hidden)
         return;
-    const CodePage& cp = textCodePage();
-    if (cp.isMultiByte()) {
-        if (m_heldCodePage != &cp)
-            settle();
-        if (m_highSurrogate)
-            settle();
-        m_heldBytes.append(bytes);
-        m_heldCodePage = &cp;
-        return;
-    }
-    settle();
-    m_decoded.resize(bytes.size());
-    char16_t* out = reinterpret_cast<char16_t*>(m_decoded.data());
-    qsizetype n = 0;
-    for (const char b : bytes) {
-        const char16_t c = cp.decodeByte(static_cast<unsigned char>(b));
-        if (c >= 0x20 || c == u'\t')
-            out[n++] = c;
-    }
-    m_decoded.resize(n);
-    emitText(m_decoded);
+    emitText(m_decoder.decode(bytes, textCodePage()));
 }
 
 void RtfParser::emitText(QStringView text)
@@ -741,58 +720,10 @@ void RtfParser::emitChar(char16_t c)
     emitText(QStringView(&c, 1));
 }
 
-void RtfParser::emitUnicode(int value)
-{
-    // \u takes a signed 16-bit value; some writers give code points above U+FFFF directly.
-    if (value < 0)
-        value += 0x10000;
-    if (value < 0 || value > 0x10FFFF) {
-        settle();
-        emitText(u"\uFFFD");
-        return;
-    }
-    if (value > 0xFFFF) {
-        settle();
-        const char16_t pair[2] = {QChar::highSurrogate(char32_t(value)),
-                                  QChar::lowSurrogate(char32_t(value))};
-        emitText(QStringView(pair, 2));
-        return;
-    }
-    const char16_t unit = char16_t(value);
-    if (QChar::isHighSurrogate(unit)) {
-        settle();
-        m_highSurrogate = unit;
-        return;
-    }
-    if (QChar::isLowSurrogate(unit)) {
-        if (m_highSurrogate) {
-            const char16_t pair[2] = {m_highSurrogate, unit};
-            m_highSurrogate = 0;
-            settle();
-            emitText(QStringView(pair, 2));
-        } else {
-            settle();
-            emitText(u"\uFFFD");
-        }
-        return;
-    }
-    settle();
-    if (unit >= 0x20 || unit == u'\t')
-        emitText(QStringView(&unit, 1));
-}
-
 void RtfParser::settle()
 {
-    if (m_highSurrogate) {
-        m_highSurrogate = 0;
-        emitText(u"\uFFFD");
-    }
-    if (!m_heldBytes.isEmpty()) {
-        QString text = m_heldCodePage->decode(m_heldBytes);
-        m_heldBytes.clear();
-        text.removeIf([](QChar c) { return c.unicode() < 0x20 && c != u'\t'; });
-        emitText(text);
-    }
+    if (m_decoder.hasHeld())
+        emitText(m_decoder.flush());
 }
 
 void RtfParser::syncFormats()
@@ -859,14 +790,6 @@ void RtfParser::syncFormats()
     m_formatsValid = true;
 }
 
-const CodePage& RtfParser::codePage(int number)
-{
-    auto it = m_codePages.find(number);
-    if (it == m_codePages.end())
-        it = m_codePages.emplace(number, std::make_unique<CodePage>(number)).first;
-    return *it->second;
-}
-
 const CodePage& RtfParser::textCodePage()
 {
     const RtfGroupState& s = state();
@@ -877,14 +800,14 @@ const CodePage& RtfParser::textCodePage()
         int number = m_font.codePage > 0
                          ? m_font.codePage
                          : CodePage::forCharset(m_font.charset).value_or(m_documentCodePage);
-        return codePage(number == CodePage::kSymbol ? 1252 : number);
+        return m_decoder.codePage(number == CodePage::kSymbol ? 1252 : number);
     }
     const int font = s.character.font < 0 ? m_defaultFont : s.character.font;
     if (m_textCodePage && font == m_textCodePageFont)
         return *m_textCodePage;
     const auto it = m_fonts.constFind(font);
     const int number = it != m_fonts.cend() && it->codePage > 0 ? it->codePage : m_documentCodePage;
-    m_textCodePage = &codePage(number);
+    m_textCodePage = &m_decoder.codePage(number);
     m_textCodePageFont = font;
     return *m_textCodePage;
 }

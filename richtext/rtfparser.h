@@ -6,6 +6,7 @@
 #include "rtffont.h"
 #include "rtfgroupstate.h"
 #include "rtfkeyword.h"
+#include "rtftextdecoder.h"
 #include "rtftokenizer.h"
 
 // Qt
@@ -79,11 +80,9 @@ private:
     void addBytes(QByteArrayView bytes);
     void emitText(QStringView text);
     void emitChar(char16_t c);
-    void emitUnicode(int value);
-    void settle(); // flushes held double-byte text and a lone high surrogate
+    void settle(); // emits what the decoder holds
     void syncFormats();
 
-    const CodePage& codePage(int number);
     const CodePage& textCodePage();
     QTextCharFormat charFormat(const RtfGroupState::Char& ch) const;
     void invalidateFormats();
@@ -101,18 +100,14 @@ private:
     int m_overflowDepth = 0;
     bool m_starred = false;
     int m_fallbackToSkip = 0;
-    char16_t m_highSurrogate = 0;
     bool m_recovered = false;
     QString m_recoveryNote;
 
     int m_documentCodePage = 1252;
     int m_defaultFont = 0;
-    std::unordered_map<int, std::unique_ptr<CodePage>> m_codePages;
+    RtfTextDecoder m_decoder;
     const CodePage* m_textCodePage = nullptr; // cache for m_textCodePageFont
     int m_textCodePageFont = 0;
-    QByteArray m_heldBytes; // double-byte text waiting for its trail bytes
-    const CodePage* m_heldCodePage = nullptr;
-    QString m_decoded;
 
     QHash<int, RtfFont> m_fonts;
     // The entry being read: it ends with its group (or the next \f), not with the ';' after its
