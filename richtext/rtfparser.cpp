@@ -32,20 +32,6 @@ bool isOn(const Token& token)
     return !token.hasParam || token.param != 0;
 }
 
-QString baseFamily(const QString& name)
-{
-    // Font tables name the charset-specific aliases of old Windows ("Arial CYR", "Arial CE");
-    // the family itself is what a font database knows.
-    static const char* const suffixes[] = {" CYR",      " Cyr",      " CE",
-                                           " Greek",    " Tur",      " Baltic",
-                                           " (Arabic)", " (Hebrew)", " (Vietnamese)"};
-    for (const char* suffix : suffixes) {
-        if (name.endsWith(QLatin1String(suffix)))
-            return name.chopped(int(qstrlen(suffix))).trimmed();
-    }
-    return name;
-}
-
 QFont::StyleHint styleHint(RtfKeyword keyword)
 {
     switch (keyword) {
@@ -160,8 +146,8 @@ bool RtfParser::closeGroup()
     }
     if (m_stack.empty())
         return false;
-    if (m_fontOpen && int(m_stack.size()) <= m_fontDepth)
-        commitFont();
+    if (m_fonts.endGroup(int(m_stack.size())))
+        invalidateFormats();
     const RtfGroupState closed = m_stack.back();
     m_stack.pop_back();
     const Dest parent = m_stack.empty() ? Dest::Text : m_stack.back().destination;
@@ -234,7 +220,7 @@ void RtfParser::onControlWord(const Token& token)
         }
         break;
     case RtfKeyword::DefaultFont:
-        m_defaultFont = p;
+        m_fonts.setDefaultFont(p);
         invalidateFormats();
         break;
     case RtfKeyword::UnicodeSkip:
@@ -249,13 +235,12 @@ void RtfParser::onControlWord(const Token& token)
 
     case RtfKeyword::FontTable:
         s.destination = Dest::FontTable;
-        m_fontOpen = false;
+        if (m_fonts.endEntry())
+            invalidateFormats();
         break;
     case RtfKeyword::ColorTable:
         s.destination = Dest::ColorTable;
         m_colors.clear();
-        m_colorSet = false;
-        m_red = m_green = m_blue = 0;
         invalidateFormats();
         break;
     case RtfKeyword::FontRealName:
@@ -303,15 +288,8 @@ void RtfParser::onControlWord(const Token& token)
 
     case RtfKeyword::Font:
         if (s.destination == Dest::FontTable) {
-            commitFont();
-            m_fontOpen = true;
-            m_fontDepth = int(m_stack.size());
-            m_fontNameEnded = false;
-            m_fontNumber = p;
-            m_font = RtfFont();
-            m_fontName.clear();
-            m_fontRealName.clear();
-            m_fontAltName.clear();
+            if (m_fonts.beginEntry(p, int(m_stack.size())))
+                invalidateFormats();
         } else if (s.destination == Dest::Text) {
             ch.font = p;
         }
@@ -324,28 +302,25 @@ void RtfParser::onControlWord(const Token& token)
     case RtfKeyword::FontFamilyDecor:
     case RtfKeyword::FontFamilyTech:
         if (s.destination == Dest::FontTable)
-            m_font.hint = styleHint(keyword);
+            m_fonts.setStyleHint(styleHint(keyword));
         break;
     case RtfKeyword::FontCharset:
         if (s.destination == Dest::FontTable)
-            m_font.charset = p;
+            m_fonts.setCharset(p);
         break;
     case RtfKeyword::FontCodePage:
         if (s.destination == Dest::FontTable && p > 0)
-            m_font.codePage = p;
+            m_fonts.setCodePage(p);
         break;
 
     case RtfKeyword::Red:
-        m_red = qBound(0, p, 255);
-        m_colorSet = true;
+        m_colors.setRed(p);
         break;
     case RtfKeyword::Green:
-        m_green = qBound(0, p, 255);
-        m_colorSet = true;
+        m_colors.setGreen(p);
         break;
     case RtfKeyword::Blue:
-        m_blue = qBound(0, p, 255);
-        m_colorSet = true;
+        m_colors.setBlue(p);
         break;
 
     case RtfKeyword::Plain: {
@@ -382,10 +357,10 @@ void RtfParser::onControlWord(const Token& token)
         ch.halfPoints = token.hasParam && p > 0 ? qBound(2, p, kMaxHalfPoints) : 24;
         break;
     case RtfKeyword::Foreground:
-        ch.foreground = qBound(0, p, kMaxTableEntries);
+        ch.foreground = qBound(0, p, RtfColorTable::kMaxEntries);
         break;
     case RtfKeyword::Background:
-        ch.background = qBound(0, p, kMaxTableEntries);
+        ch.background = qBound(0, p, RtfColorTable::kMaxEntries);
         break;
     case RtfKeyword::Hidden:
         ch.hidden = isOn(token);
@@ -626,8 +601,10 @@ void RtfParser::onText(QByteArrayView bytes)
         return;
     case Dest::ColorTable:
         for (const char c : bytes) {
-            if (c == ';')
-                commitColor();
+            if (c == ';') {
+                m_colors.endEntry();
+                invalidateFormats();
+            }
         }
         return;
     case Dest::FontTable: {
@@ -636,7 +613,7 @@ void RtfParser::onText(QByteArrayView bytes)
             if (bytes[i] == ';') {
                 addBytes(bytes.sliced(start, i - start));
                 settle();
-                m_fontNameEnded = true;
+                m_fonts.endName();
                 start = i + 1;
             }
         }
@@ -693,16 +670,13 @@ void RtfParser::emitText(QStringView text)
         m_shapePictureShown = false;
         break;
     case Dest::FontTable:
-        if (m_fontOpen && !m_fontNameEnded && m_fontName.size() < 256)
-            m_fontName.append(text);
+        m_fonts.appendName(RtfFontTable::Name::Own, text);
         break;
     case Dest::FontRealName:
-        if (m_fontOpen && m_fontRealName.size() < 256)
-            m_fontRealName.append(text);
+        m_fonts.appendName(RtfFontTable::Name::Real, text);
         break;
     case Dest::FontAltName:
-        if (m_fontOpen && m_fontAltName.size() < 256)
-            m_fontAltName.append(text);
+        m_fonts.appendName(RtfFontTable::Name::Alternative, text);
         break;
     case Dest::FieldInstruction:
         if (m_fieldInstruction.size() < 4096)
@@ -795,18 +769,13 @@ const CodePage& RtfParser::textCodePage()
     const RtfGroupState& s = state();
     if (s.destination == Dest::FontTable || s.destination == Dest::FontRealName ||
         s.destination == Dest::FontAltName) {
-        // A font's name is written in the font's own charset, except that the Symbol font's
-        // name is plain ASCII.
-        int number = m_font.codePage > 0
-                         ? m_font.codePage
-                         : CodePage::forCharset(m_font.charset).value_or(m_documentCodePage);
-        return m_decoder.codePage(number == CodePage::kSymbol ? 1252 : number);
+        return m_decoder.codePage(m_fonts.nameCodePage(m_documentCodePage));
     }
-    const int font = s.character.font < 0 ? m_defaultFont : s.character.font;
+    const int font = s.character.font < 0 ? m_fonts.defaultFont() : s.character.font;
     if (m_textCodePage && font == m_textCodePageFont)
         return *m_textCodePage;
-    const auto it = m_fonts.constFind(font);
-    const int number = it != m_fonts.cend() && it->codePage > 0 ? it->codePage : m_documentCodePage;
+    const RtfFont* entry = m_fonts.find(font);
+    const int number = entry && entry->codePage > 0 ? entry->codePage : m_documentCodePage;
     m_textCodePage = &m_decoder.codePage(number);
     m_textCodePageFont = font;
     return *m_textCodePage;
@@ -815,8 +784,8 @@ const CodePage& RtfParser::textCodePage()
 QTextCharFormat RtfParser::charFormat(const RtfGroupState::Char& ch) const
 {
     QTextCharFormat format;
-    const auto font = m_fonts.constFind(ch.font < 0 ? m_defaultFont : ch.font);
-    if (font != m_fonts.cend() && !font->families.isEmpty()) {
+    const RtfFont* font = m_fonts.find(ch.font);
+    if (font && !font->families.isEmpty()) {
         format.setFontFamilies(font->families);
         format.setFontStyleHint(font->hint);
     }
@@ -833,10 +802,10 @@ QTextCharFormat RtfParser::charFormat(const RtfGroupState::Char& ch) const
         format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
     else if (ch.verticalAlign < 0)
         format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
-    if (ch.foreground > 0 && ch.foreground < m_colors.size() && m_colors[ch.foreground].isValid())
-        format.setForeground(m_colors[ch.foreground]);
-    if (ch.background > 0 && ch.background < m_colors.size() && m_colors[ch.background].isValid())
-        format.setBackground(m_colors[ch.background]);
+    if (const QColor color = m_colors.color(ch.foreground); color.isValid())
+        format.setForeground(color);
+    if (const QColor color = m_colors.color(ch.background); color.isValid())
+        format.setBackground(color);
     if (ch.link > 0 && ch.link <= m_links.size()) {
         format.setAnchor(true);
         format.setAnchorHref(m_links[ch.link - 1]);
@@ -848,53 +817,6 @@ void RtfParser::invalidateFormats()
 {
     m_formatsValid = false;
     m_textCodePage = nullptr;
-}
-
-void RtfParser::commitFont()
-{
-    if (!m_fontOpen)
-        return;
-    m_fontOpen = false;
-    const QString name = m_fontName.trimmed();
-    const QString realName = m_fontRealName.trimmed();
-    const QString altName = m_fontAltName.trimmed();
-    QStringList& families = m_font.families;
-    if (!realName.isEmpty())
-        families.append(realName);
-    if (!name.isEmpty() && name != realName)
-        families.append(name);
-    const QString base = baseFamily(name);
-    if (!base.isEmpty() && !families.contains(base))
-        families.append(base);
-    if (m_font.codePage <= 0)
-        m_font.codePage = CodePage::forCharset(m_font.charset).value_or(0);
-    // Only the Symbol font itself has Greek where ASCII is; other symbol-charset fonts (the
-    // dingbat ones) have glyphs no Unicode font shares, and their bytes are best left as they are.
-    // The entry's own names decide: an alternative is only what to show when the font is missing.
-    if (m_font.codePage == CodePage::kSymbol &&
-        !families.contains(QStringLiteral("Symbol"), Qt::CaseInsensitive))
-        m_font.codePage = 1252;
-    if (!altName.isEmpty() && !families.contains(altName))
-        families.append(altName);
-    // The Symbol font's bytes become Unicode (Greek, bullets, arrows), which any text face shows.
-    // Naming Symbol would pick the platform's symbol-encoded face, which draws none of them.
-    if (m_font.codePage == CodePage::kSymbol)
-        families.clear();
-    if (m_fonts.size() < kMaxTableEntries || m_fonts.contains(m_fontNumber))
-        m_fonts.insert(m_fontNumber, m_font);
-    m_fontName.clear();
-    m_fontRealName.clear();
-    m_fontAltName.clear();
-    invalidateFormats();
-}
-
-void RtfParser::commitColor()
-{
-    if (m_colors.size() < kMaxTableEntries)
-        m_colors.append(m_colorSet ? QColor(m_red, m_green, m_blue) : QColor());
-    m_colorSet = false;
-    m_red = m_green = m_blue = 0;
-    invalidateFormats();
 }
 
 void RtfParser::finishPicture(bool inShapePicture)
@@ -956,7 +878,7 @@ void RtfParser::finishFieldInstruction()
     QString target = match.captured(2).isEmpty() ? match.captured(3) : match.captured(2);
     if (!match.captured(1).isEmpty())
         target.prepend(u'#');
-    if (target.isEmpty() || m_links.size() >= kMaxTableEntries)
+    if (target.isEmpty() || m_links.size() >= kMaxLinks)
         return;
     m_links.append(target);
     m_pendingLink = int(m_links.size());

@@ -2,8 +2,9 @@
 
 // Own
 #include "codepage.h"
+#include "rtfcolortable.h"
 #include "rtfdocumentbuilder.h"
-#include "rtffont.h"
+#include "rtffonttable.h"
 #include "rtfgroupstate.h"
 #include "rtfkeyword.h"
 #include "rtftextdecoder.h"
@@ -37,7 +38,7 @@ class RtfParser
 {
 public:
     static constexpr int kMaxDepth = 1024;
-    static constexpr int kMaxTableEntries = 4096;
+    static constexpr int kMaxLinks = 4096;
     // Font sizes are clamped to 300 pt: Qt's layout takes seconds for text some inches tall in
     // narrow table cells, and no document means that.
     static constexpr int kMaxHalfPoints = 600;
@@ -87,8 +88,6 @@ private:
     QTextCharFormat charFormat(const RtfGroupState::Char& ch) const;
     void invalidateFormats();
 
-    void commitFont();
-    void commitColor();
     void finishPicture(bool inShapePicture);
     void finishFieldInstruction();
 
@@ -104,26 +103,12 @@ private:
     QString m_recoveryNote;
 
     int m_documentCodePage = 1252;
-    int m_defaultFont = 0;
     RtfTextDecoder m_decoder;
     const CodePage* m_textCodePage = nullptr; // cache for m_textCodePageFont
     int m_textCodePageFont = 0;
 
-    QHash<int, RtfFont> m_fonts;
-    // The entry being read: it ends with its group (or the next \f), not with the ';' after its
-    // name, so that groups inside it, before or after the name, still belong to it.
-    bool m_fontOpen = false;
-    int m_fontDepth = 0; // the depth of the group that holds the entry
-    bool m_fontNameEnded = false;
-    int m_fontNumber = 0;
-    RtfFont m_font;
-    QString m_fontName;
-    QString m_fontRealName;
-    QString m_fontAltName;
-
-    QList<QColor> m_colors;
-    int m_red = 0, m_green = 0, m_blue = 0;
-    bool m_colorSet = false;
+    RtfFontTable m_fonts;
+    RtfColorTable m_colors;
 
     QList<int> m_rowBoundaries;
     Picture m_picture;
