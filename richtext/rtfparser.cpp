@@ -1,7 +1,9 @@
 #include "rtfparser.h"
 
 // Own
+#include "rtfformats.h"
 #include "rtfhex.h"
+#include "rtfunits.h"
 
 // Qt
 #include <QBuffer>
@@ -15,17 +17,6 @@ namespace {
 
 using Token = RtfTokenizer::Token;
 using Dest = RtfGroupState::Destination;
-
-// Lengths in twips beyond 22 inches are damage, not layout.
-int twips(int value)
-{
-    return qBound(-31680, value, 31680);
-}
-
-double twipsToPixels(int value)
-{
-    return value / 15.0; // 1440 twips and 96 pixels per inch
-}
 
 bool isOn(const Token& token)
 {
@@ -394,22 +385,22 @@ void RtfParser::onControlWord(const Token& token)
         para.align = RtfGroupState::Para::Align::Justify;
         break;
     case RtfKeyword::LeftIndent:
-        para.leftIndent = twips(p);
+        para.leftIndent = clampTwips(p);
         break;
     case RtfKeyword::RightIndent:
-        para.rightIndent = twips(p);
+        para.rightIndent = clampTwips(p);
         break;
     case RtfKeyword::FirstIndent:
-        para.firstIndent = twips(p);
+        para.firstIndent = clampTwips(p);
         break;
     case RtfKeyword::SpaceBefore:
-        para.spaceBefore = twips(p);
+        para.spaceBefore = clampTwips(p);
         break;
     case RtfKeyword::SpaceAfter:
-        para.spaceAfter = twips(p);
+        para.spaceAfter = clampTwips(p);
         break;
     case RtfKeyword::LineSpacing:
-        para.lineSpacing = twips(p);
+        para.lineSpacing = clampTwips(p);
         break;
     case RtfKeyword::LineMultiple:
         para.lineMultiple = isOn(token);
@@ -436,7 +427,7 @@ void RtfParser::onControlWord(const Token& token)
         break;
     case RtfKeyword::CellBoundary:
         if (!s.inNestedRowProperties && m_rowBoundaries.size() < RtfDocumentBuilder::kMaxColumns) {
-            m_rowBoundaries.append(qBound(0, p, 31680 * 4));
+            m_rowBoundaries.append(qBound(0, p, kMaxTwips * 4));
             m_builder.setRowBoundaries(m_rowBoundaries);
         }
         break;
@@ -476,10 +467,10 @@ void RtfParser::onControlWord(const Token& token)
         m_picture.height = qBound(0, p, 1 << 20);
         break;
     case RtfKeyword::PictureGoalWidth:
-        m_picture.goalWidth = qBound(0, p, 31680 * 4);
+        m_picture.goalWidth = qBound(0, p, kMaxTwips * 4);
         break;
     case RtfKeyword::PictureGoalHeight:
-        m_picture.goalHeight = qBound(0, p, 31680 * 4);
+        m_picture.goalHeight = qBound(0, p, kMaxTwips * 4);
         break;
     case RtfKeyword::PictureScaleX:
         m_picture.scaleX = qBound(1, p, 10000);
@@ -706,60 +697,12 @@ void RtfParser::syncFormats()
     if (m_formatsValid && s.character == m_syncedChar && s.paragraph == m_syncedPara)
         return;
     if (!m_formatsValid || !(s.character == m_syncedChar)) {
-        m_builder.setCharFormat(charFormat(s.character));
+        m_builder.setCharFormat(charFormat(s.character, m_fonts, m_colors, m_links));
         m_syncedChar = s.character;
     }
     if (!m_formatsValid || !(s.paragraph == m_syncedPara)) {
-        const RtfGroupState::Para& para = s.paragraph;
-        QTextBlockFormat format;
-        switch (para.align) {
-        case RtfGroupState::Para::Align::Unset:
-            break;
-        case RtfGroupState::Para::Align::Left:
-            format.setAlignment(Qt::AlignLeft);
-            break;
-        case RtfGroupState::Para::Align::Center:
-            format.setAlignment(Qt::AlignHCenter);
-            break;
-        case RtfGroupState::Para::Align::Right:
-            format.setAlignment(Qt::AlignRight);
-            break;
-        case RtfGroupState::Para::Align::Justify:
-            format.setAlignment(Qt::AlignJustify);
-            break;
-        }
-        if (para.leftIndent)
-            format.setLeftMargin(twipsToPixels(para.leftIndent));
-        if (para.rightIndent)
-            format.setRightMargin(twipsToPixels(para.rightIndent));
-        if (para.firstIndent)
-            format.setTextIndent(twipsToPixels(para.firstIndent));
-        if (para.firstIndent < 0) {
-            // A hanging indent has an implicit tab stop at the left indent: the gap between a
-            // list paragraph's bullet and its text. Qt measures tabs from where the first line
-            // starts.
-            format.setTabPositions(
-                {QTextOption::Tab(twipsToPixels(-para.firstIndent), QTextOption::LeftTab)});
-        }
-        if (para.spaceBefore)
-            format.setTopMargin(twipsToPixels(para.spaceBefore));
-        if (para.spaceAfter)
-            format.setBottomMargin(twipsToPixels(para.spaceAfter));
-        if (para.lineSpacing != 0) {
-            if (para.lineMultiple && para.lineSpacing > 0)
-                format.setLineHeight(para.lineSpacing * 100.0 / 240.0,
-                                     QTextBlockFormat::ProportionalHeight);
-            else if (para.lineSpacing > 0)
-                format.setLineHeight(twipsToPixels(para.lineSpacing),
-                                     QTextBlockFormat::MinimumHeight);
-            else
-                format.setLineHeight(twipsToPixels(-para.lineSpacing),
-                                     QTextBlockFormat::FixedHeight);
-        }
-        if (para.rightToLeft)
-            format.setLayoutDirection(Qt::RightToLeft);
-        m_builder.setParagraph(format, para.inTable);
-        m_syncedPara = para;
+        m_builder.setParagraph(blockFormat(s.paragraph), s.paragraph.inTable);
+        m_syncedPara = s.paragraph;
     }
     m_formatsValid = true;
 }
@@ -779,38 +722,6 @@ const CodePage& RtfParser::textCodePage()
     m_textCodePage = &m_decoder.codePage(number);
     m_textCodePageFont = font;
     return *m_textCodePage;
-}
-
-QTextCharFormat RtfParser::charFormat(const RtfGroupState::Char& ch) const
-{
-    QTextCharFormat format;
-    const RtfFont* font = m_fonts.find(ch.font);
-    if (font && !font->families.isEmpty()) {
-        format.setFontFamilies(font->families);
-        format.setFontStyleHint(font->hint);
-    }
-    format.setFontPointSize(ch.halfPoints / 2.0);
-    if (ch.bold)
-        format.setFontWeight(QFont::Bold);
-    if (ch.italic)
-        format.setFontItalic(true);
-    if (ch.underline)
-        format.setFontUnderline(true);
-    if (ch.strike)
-        format.setFontStrikeOut(true);
-    if (ch.verticalAlign > 0)
-        format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
-    else if (ch.verticalAlign < 0)
-        format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
-    if (const QColor color = m_colors.color(ch.foreground); color.isValid())
-        format.setForeground(color);
-    if (const QColor color = m_colors.color(ch.background); color.isValid())
-        format.setBackground(color);
-    if (ch.link > 0 && ch.link <= m_links.size()) {
-        format.setAnchor(true);
-        format.setAnchorHref(m_links[ch.link - 1]);
-    }
-    return format;
 }
 
 void RtfParser::invalidateFormats()

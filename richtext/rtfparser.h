@@ -85,7 +85,6 @@ private:
     void syncFormats();
 
     const CodePage& textCodePage();
-    QTextCharFormat charFormat(const RtfGroupState::Char& ch) const;
     void invalidateFormats();
 
     void finishPicture(bool inShapePicture);
