@@ -1,15 +1,15 @@
 #include "rtfparser.h"
 
 // Own
+#include "rtffield.h"
 #include "rtfformats.h"
-#include "rtfhex.h"
 #include "rtfunits.h"
 
 // Qt
-#include <QBuffer>
-#include <QImageReader>
-#include <QRegularExpression>
 #include <QTextDocument>
+
+// Standard library
+#include <utility>
 
 namespace richtext {
 
@@ -245,7 +245,7 @@ void RtfParser::onControlWord(const Token& token)
         break;
     case RtfKeyword::Picture:
         s.destination = Dest::Picture;
-        m_picture = Picture();
+        m_picture = RtfPicture();
         break;
     case RtfKeyword::FieldInstruction:
         s.destination = Dest::FieldInstruction;
@@ -451,32 +451,28 @@ void RtfParser::onControlWord(const Token& token)
         break;
 
     case RtfKeyword::PngBlip:
-        m_picture.kind = PictureKind::Png;
+        m_picture.setFormat(RtfPicture::Format::Png);
         break;
     case RtfKeyword::JpegBlip:
-        m_picture.kind = PictureKind::Jpeg;
+        m_picture.setFormat(RtfPicture::Format::Jpeg);
         break;
     case RtfKeyword::OtherBlip:
-        m_picture.kind = PictureKind::Other;
-        m_picture.data.clear();
+        m_picture.setFormat(RtfPicture::Format::Unsupported);
         break;
     case RtfKeyword::PictureWidth:
-        m_picture.width = qBound(0, p, 1 << 20);
-        break;
     case RtfKeyword::PictureHeight:
-        m_picture.height = qBound(0, p, 1 << 20);
-        break;
+        break; // the image has its own size
     case RtfKeyword::PictureGoalWidth:
-        m_picture.goalWidth = qBound(0, p, kMaxTwips * 4);
+        m_picture.setGoalWidth(p);
         break;
     case RtfKeyword::PictureGoalHeight:
-        m_picture.goalHeight = qBound(0, p, kMaxTwips * 4);
+        m_picture.setGoalHeight(p);
         break;
     case RtfKeyword::PictureScaleX:
-        m_picture.scaleX = qBound(1, p, 10000);
+        m_picture.setScaleX(p);
         break;
     case RtfKeyword::PictureScaleY:
-        m_picture.scaleY = qBound(1, p, 10000);
+        m_picture.setScaleY(p);
         break;
 
     case RtfKeyword::EmDash:
@@ -576,19 +572,7 @@ void RtfParser::onText(QByteArrayView bytes)
     }
     switch (state().destination) {
     case Dest::Picture:
-        if (m_picture.kind == PictureKind::Other)
-            return;
-        for (const char c : bytes) {
-            const int v = hexDigitValue(c);
-            if (v < 0)
-                continue;
-            if (m_picture.nibble < 0) {
-                m_picture.nibble = v;
-            } else {
-                m_picture.data.append(char(m_picture.nibble * 16 + v));
-                m_picture.nibble = -1;
-            }
-        }
+        m_picture.appendHex(bytes);
         return;
     case Dest::ColorTable:
         for (const char c : bytes) {
@@ -631,8 +615,8 @@ void RtfParser::onBinary(QByteArrayView bytes)
         --m_fallbackToSkip;
         return;
     }
-    if (state().destination == Dest::Picture && m_picture.kind != PictureKind::Other)
-        m_picture.data.append(bytes);
+    if (state().destination == Dest::Picture)
+        m_picture.appendBinary(bytes);
 }
 
 void RtfParser::addBytes(QByteArrayView bytes)
@@ -732,63 +716,25 @@ void RtfParser::invalidateFormats()
 
 void RtfParser::finishPicture(bool inShapePicture)
 {
-    Picture picture = std::move(m_picture);
-    m_picture = Picture();
-    if (picture.kind == PictureKind::Other || picture.data.isEmpty())
-        return;
+    const RtfPicture picture = std::exchange(m_picture, RtfPicture());
     const RtfGroupState& s = state();
     if (s.destination != Dest::Text || s.character.hidden)
         return;
-
-    QBuffer buffer(&picture.data);
-    buffer.open(QIODevice::ReadOnly);
-    const QByteArray format = picture.kind == PictureKind::Png    ? QByteArrayLiteral("png")
-                              : picture.kind == PictureKind::Jpeg ? QByteArrayLiteral("jpeg")
-                                                                  : QByteArray();
-    QImageReader reader(&buffer, format);
-    const QSize pixels = reader.size();
-    // Refuse pictures that claim more than 64 megapixels before anything is allocated.
-    if (!pixels.isValid()) {
-        recover("a picture that does not decode");
+    const RtfPicture::Decoded decoded = picture.decode(&m_pixelBudget);
+    if (decoded.failure)
+        recover(decoded.failure);
+    if (decoded.image.isNull())
         return;
-    }
-    // Each picture, and all of them together, are held to a pixel budget before anything is
-    // decoded: a few kilobytes of compressed data can claim gigabytes.
-    const qint64 area = qint64(pixels.width()) * pixels.height();
-    if (area > kMaxPicturePixels || area > m_pixelBudget) {
-        recover("a picture too large to show");
-        return;
-    }
-    m_pixelBudget -= area;
-    const QImage image = reader.read();
-    if (image.isNull()) {
-        recover("a picture that does not decode");
-        return;
-    }
-    const double width = picture.goalWidth > 0 ? twipsToPixels(picture.goalWidth) : image.width();
-    const double height =
-        picture.goalHeight > 0 ? twipsToPixels(picture.goalHeight) : image.height();
-    const QSizeF size(qBound(1.0, width * picture.scaleX / 100.0, 20000.0),
-                      qBound(1.0, height * picture.scaleY / 100.0, 20000.0));
     syncFormats();
-    m_builder.appendImage(image, size);
+    m_builder.appendImage(decoded.image, decoded.size);
     m_shapePictureShown = inShapePicture;
 }
 
 void RtfParser::finishFieldInstruction()
 {
-    // HYPERLINK "target" [\l "bookmark"] [\o "tip"]: the result text becomes a link.
-    static const QRegularExpression hyperlink(
-        QStringLiteral(R"re(^\s*HYPERLINK\s+(?:(\\l)\s+)?(?:"([^"]*)"|(\S+)))re"),
-        QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = hyperlink.match(m_fieldInstruction);
+    const QString target = hyperlinkTarget(m_fieldInstruction);
     m_fieldInstruction.clear();
     m_pendingLink = 0;
-    if (!match.hasMatch())
-        return;
-    QString target = match.captured(2).isEmpty() ? match.captured(3) : match.captured(2);
-    if (!match.captured(1).isEmpty())
-        target.prepend(u'#');
     if (target.isEmpty() || m_links.size() >= kMaxLinks)
         return;
     m_links.append(target);

@@ -7,6 +7,7 @@
 #include "rtffonttable.h"
 #include "rtfgroupstate.h"
 #include "rtfkeyword.h"
+#include "rtfpicture.h"
 #include "rtftextdecoder.h"
 #include "rtftokenizer.h"
 
@@ -42,8 +43,6 @@ public:
     // Font sizes are clamped to 300 pt: Qt's layout takes seconds for text some inches tall in
     // narrow table cells, and no document means that.
     static constexpr int kMaxHalfPoints = 600;
-    static constexpr qint64 kMaxPicturePixels = qint64(1) << 24;         // 4096 x 4096
-    static constexpr qint64 kMaxDocumentPicturePixels = qint64(1) << 26; // 256 MB as RGBA
 
     // input must outlive the parser; doc must be empty.
     RtfParser(QByteArrayView input, qsizetype start, QTextDocument* doc);
@@ -57,15 +56,6 @@ public:
     QString recoveryNote() const { return m_recoveryNote; }
 
 private:
-    enum class PictureKind { Unset, Png, Jpeg, Other };
-    struct Picture
-    {
-        PictureKind kind = PictureKind::Unset;
-        QByteArray data;
-        int nibble = -1;
-        int width = 0, height = 0, goalWidth = 0, goalHeight = 0, scaleX = 100, scaleY = 100;
-    };
-
     RtfGroupState& state() { return m_stack.back(); }
 
     void recover(const char* what);
@@ -110,12 +100,12 @@ private:
     RtfColorTable m_colors;
 
     QList<int> m_rowBoundaries;
-    Picture m_picture;
+    RtfPicture m_picture;
     QString m_fieldInstruction;
     QStringList m_links;
     int m_pendingLink = 0;
     bool m_shapePictureShown = false;
-    qint64 m_pixelBudget = kMaxDocumentPicturePixels;
+    qint64 m_pixelBudget = RtfPicture::kMaxDocumentPixels;
 
     bool m_formatsValid = false;
     RtfGroupState::Char m_syncedChar;
