@@ -3,6 +3,7 @@
 // Own
 #include "rtffield.h"
 #include "rtfformats.h"
+#include "rtfspecialcharacters.h"
 #include "rtfunits.h"
 
 // Qt
@@ -15,30 +16,12 @@ namespace richtext {
 
 namespace {
 
-using Token = RtfTokenizer::Token;
 using Dest = RtfGroupState::Destination;
+using K = RtfKeyword;
 
-bool isOn(const Token& token)
+bool isOn(const RtfTokenizer::Token& token)
 {
     return !token.hasParam || token.param != 0;
-}
-
-QFont::StyleHint styleHint(RtfKeyword keyword)
-{
-    switch (keyword) {
-    case RtfKeyword::FontFamilyRoman:
-        return QFont::Serif;
-    case RtfKeyword::FontFamilySwiss:
-        return QFont::SansSerif;
-    case RtfKeyword::FontFamilyModern:
-        return QFont::TypeWriter;
-    case RtfKeyword::FontFamilyScript:
-        return QFont::Cursive;
-    case RtfKeyword::FontFamilyDecor:
-        return QFont::Decorative;
-    default:
-        return QFont::AnyStyle;
-    }
 }
 
 } // namespace
@@ -71,10 +54,7 @@ void RtfParser::run()
             onControlSymbol(token.symbol);
             break;
         case RtfTokenizer::Type::BadHex:
-            recover("a damaged \\' escape");
-            m_starred = false;
-            if (m_fallbackToSkip > 0)
-                --m_fallbackToSkip;
+            onBadHex();
             break;
         case RtfTokenizer::Type::Text:
             onText(token.data);
@@ -91,14 +71,7 @@ void RtfParser::run()
     }
     if (m_tokenizer.binaryTruncated())
         recover("\\bin data runs past the end");
-    // Anything but white space after the document's closing brace is ignored, as Word does.
-    for (qsizetype i = m_tokenizer.position(); i < m_input.size(); ++i) {
-        const char c = m_input[i];
-        if (c != ' ' && c != '\r' && c != '\n' && c != '\t' && c != '\0') {
-            recover("text after the document's closing brace");
-            break;
-        }
-    }
+    checkTrailingBytes();
     m_builder.finish();
 }
 
@@ -109,6 +82,20 @@ void RtfParser::recover(const char* what)
     m_recovered = true;
 }
 
+void RtfParser::checkTrailingBytes()
+{
+    // Anything but white space after the document's closing brace is ignored, as Word does.
+    for (qsizetype i = m_tokenizer.position(); i < m_input.size(); ++i) {
+        const char c = m_input[i];
+        if (c != ' ' && c != '\r' && c != '\n' && c != '\t' && c != '\0') {
+            recover("text after the document's closing brace");
+            return;
+        }
+    }
+}
+
+// Groups
+
 void RtfParser::openGroup()
 {
     settle();
@@ -118,7 +105,7 @@ void RtfParser::openGroup()
         m_stack.emplace_back();
         return;
     }
-    if (int(m_stack.size()) >= kMaxDepth) {
+    if (depth() >= kMaxDepth) {
         ++m_overflowDepth;
         recover("groups nested too deeply");
         return;
@@ -137,10 +124,12 @@ bool RtfParser::closeGroup()
     }
     if (m_stack.empty())
         return false;
-    if (m_fonts.endGroup(int(m_stack.size())))
+    if (m_fonts.endGroup(depth()))
         invalidateFormats();
     const RtfGroupState closed = m_stack.back();
     m_stack.pop_back();
+    // Pictures and field instructions end with their outermost group: groups inside them
+    // ({\*\blipuid ...}, {\*\fldinst{HYPERLINK ...}}) carry the same destination.
     const Dest parent = m_stack.empty() ? Dest::Text : m_stack.back().destination;
     if (closed.destination == Dest::Picture && parent != Dest::Picture && !m_stack.empty())
         finishPicture(closed.inShapePicture);
@@ -161,361 +150,54 @@ void RtfParser::skipGroup()
     closeGroup();
 }
 
+// Tokens
+
 void RtfParser::onControlWord(const Token& token)
 {
-    const RtfKeyword keyword = lookupKeyword(token.word);
+    const RtfWord word = lookupWord(token.word);
     if (m_starred) {
         m_starred = false;
         // \* asks a reader to skip the group unless it knows the word after it. A word we know
         // is obeyed wherever it stands (Word writes \*\cs character styles in mid-group); the
         // destinations we know but never show skip their group as they do without \*.
-        if (keyword == RtfKeyword::Unknown) {
+        if (word.group == RtfWordGroup::Unknown) {
             skipGroup();
             return;
         }
     }
     // A fallback is text; a control word ends it (writers never put one there).
     m_fallbackToSkip = 0;
-    if (keyword != RtfKeyword::Unicode)
+    if (word.keyword != K::Unicode)
         settle();
-
-    RtfGroupState& s = state();
-    RtfGroupState::Char& ch = s.character;
-    RtfGroupState::Para& para = s.paragraph;
-    const int p = token.param;
-    switch (keyword) {
-    case RtfKeyword::Unknown:
-    case RtfKeyword::StyleReference:
+    switch (word.group) {
+    case RtfWordGroup::Unknown:
         break;
-
-    case RtfKeyword::Ansi:
-        m_documentCodePage = 1252;
-        invalidateFormats();
+    case RtfWordGroup::Encoding:
+        onEncodingWord(word.keyword, token);
         break;
-    case RtfKeyword::Mac:
-        m_documentCodePage = 10000;
-        invalidateFormats();
+    case RtfWordGroup::Destination:
+        onDestinationWord(word.keyword);
         break;
-    case RtfKeyword::Pc:
-        m_documentCodePage = 437;
-        invalidateFormats();
+    case RtfWordGroup::Font:
+        onFontWord(word.keyword, token.param);
         break;
-    case RtfKeyword::Pca:
-        m_documentCodePage = 850;
-        invalidateFormats();
+    case RtfWordGroup::Color:
+        onColorWord(word.keyword, token.param);
         break;
-    case RtfKeyword::AnsiCodePage:
-        if (token.hasParam && p > 0) {
-            m_documentCodePage = p;
-            invalidateFormats();
-        }
+    case RtfWordGroup::Character:
+        onCharacterWord(word.keyword, token);
         break;
-    case RtfKeyword::DefaultFont:
-        m_fonts.setDefaultFont(p);
-        invalidateFormats();
+    case RtfWordGroup::Paragraph:
+        onParagraphWord(word.keyword, token);
         break;
-    case RtfKeyword::UnicodeSkip:
-        s.unicodeSkip = token.hasParam ? qBound(0, p, 16) : 1;
+    case RtfWordGroup::Table:
+        onTableWord(word.keyword, token.param);
         break;
-    case RtfKeyword::Unicode:
-        if (token.hasParam) {
-            emitText(m_decoder.decodeUnicode(p));
-            m_fallbackToSkip = s.unicodeSkip;
-        }
+    case RtfWordGroup::Picture:
+        onPictureWord(word.keyword, token.param);
         break;
-
-    case RtfKeyword::FontTable:
-        s.destination = Dest::FontTable;
-        if (m_fonts.endEntry())
-            invalidateFormats();
-        break;
-    case RtfKeyword::ColorTable:
-        s.destination = Dest::ColorTable;
-        m_colors.clear();
-        invalidateFormats();
-        break;
-    case RtfKeyword::FontRealName:
-    case RtfKeyword::FontAltName:
-        if (s.destination == Dest::FontTable) {
-            s.destination =
-                keyword == RtfKeyword::FontRealName ? Dest::FontRealName : Dest::FontAltName;
-        } else {
-            skipGroup();
-        }
-        break;
-    case RtfKeyword::Picture:
-        s.destination = Dest::Picture;
-        m_picture = RtfPicture();
-        break;
-    case RtfKeyword::FieldInstruction:
-        s.destination = Dest::FieldInstruction;
-        m_fieldInstruction.clear();
-        break;
-    case RtfKeyword::FieldResult:
-        if (s.destination == Dest::Text) {
-            ch.link = m_pendingLink;
-            m_pendingLink = 0;
-        }
-        break;
-    case RtfKeyword::ShapePicture:
-        s.inShapePicture = true;
-        m_shapePictureShown = false;
-        break;
-    case RtfKeyword::NonShapePicture:
-        // The alternative for readers without shapes: only wanted when the shape gave nothing.
-        if (m_shapePictureShown) {
-            m_shapePictureShown = false;
-            skipGroup();
-        }
-        break;
-    case RtfKeyword::NestedTableProperties:
-        // Word puts only row properties here, but some writers put the nested cells' text in
-        // too; read it, keeping the outer row's definition.
-        s.inNestedRowProperties = true;
-        break;
-    case RtfKeyword::SkipDestination:
-        skipGroup();
-        break;
-
-    case RtfKeyword::Font:
-        if (s.destination == Dest::FontTable) {
-            if (m_fonts.beginEntry(p, int(m_stack.size())))
-                invalidateFormats();
-        } else if (s.destination == Dest::Text) {
-            ch.font = p;
-        }
-        break;
-    case RtfKeyword::FontFamilyNil:
-    case RtfKeyword::FontFamilyRoman:
-    case RtfKeyword::FontFamilySwiss:
-    case RtfKeyword::FontFamilyModern:
-    case RtfKeyword::FontFamilyScript:
-    case RtfKeyword::FontFamilyDecor:
-    case RtfKeyword::FontFamilyTech:
-        if (s.destination == Dest::FontTable)
-            m_fonts.setStyleHint(styleHint(keyword));
-        break;
-    case RtfKeyword::FontCharset:
-        if (s.destination == Dest::FontTable)
-            m_fonts.setCharset(p);
-        break;
-    case RtfKeyword::FontCodePage:
-        if (s.destination == Dest::FontTable && p > 0)
-            m_fonts.setCodePage(p);
-        break;
-
-    case RtfKeyword::Red:
-        m_colors.setRed(p);
-        break;
-    case RtfKeyword::Green:
-        m_colors.setGreen(p);
-        break;
-    case RtfKeyword::Blue:
-        m_colors.setBlue(p);
-        break;
-
-    case RtfKeyword::Plain: {
-        const int link = ch.link;
-        ch = RtfGroupState::Char();
-        ch.link = link;
-        break;
-    }
-    case RtfKeyword::Bold:
-        ch.bold = isOn(token);
-        break;
-    case RtfKeyword::Italic:
-        ch.italic = isOn(token);
-        break;
-    case RtfKeyword::Underline:
-        ch.underline = isOn(token);
-        break;
-    case RtfKeyword::UnderlineNone:
-        ch.underline = false;
-        break;
-    case RtfKeyword::Strike:
-        ch.strike = isOn(token);
-        break;
-    case RtfKeyword::Super:
-        ch.verticalAlign = isOn(token) ? 1 : 0;
-        break;
-    case RtfKeyword::Sub:
-        ch.verticalAlign = isOn(token) ? -1 : 0;
-        break;
-    case RtfKeyword::NoSuperSub:
-        ch.verticalAlign = 0;
-        break;
-    case RtfKeyword::FontSize:
-        ch.halfPoints = token.hasParam && p > 0 ? qBound(2, p, kMaxHalfPoints) : 24;
-        break;
-    case RtfKeyword::Foreground:
-        ch.foreground = qBound(0, p, RtfColorTable::kMaxEntries);
-        break;
-    case RtfKeyword::Background:
-        ch.background = qBound(0, p, RtfColorTable::kMaxEntries);
-        break;
-    case RtfKeyword::Hidden:
-        ch.hidden = isOn(token);
-        break;
-
-    case RtfKeyword::ParagraphDefault:
-        para = RtfGroupState::Para();
-        break;
-    case RtfKeyword::Paragraph:
-        if (s.destination == Dest::Text) {
-            syncFormats();
-            m_builder.endParagraph();
-        }
-        break;
-    case RtfKeyword::Line:
-        emitChar(QChar::LineSeparator);
-        break;
-    case RtfKeyword::Tab:
-        emitChar(u'\t');
-        break;
-    case RtfKeyword::AlignLeft:
-        para.align = RtfGroupState::Para::Align::Left;
-        break;
-    case RtfKeyword::AlignCenter:
-        para.align = RtfGroupState::Para::Align::Center;
-        break;
-    case RtfKeyword::AlignRight:
-        para.align = RtfGroupState::Para::Align::Right;
-        break;
-    case RtfKeyword::AlignJustify:
-        para.align = RtfGroupState::Para::Align::Justify;
-        break;
-    case RtfKeyword::LeftIndent:
-        para.leftIndent = clampTwips(p);
-        break;
-    case RtfKeyword::RightIndent:
-        para.rightIndent = clampTwips(p);
-        break;
-    case RtfKeyword::FirstIndent:
-        para.firstIndent = clampTwips(p);
-        break;
-    case RtfKeyword::SpaceBefore:
-        para.spaceBefore = clampTwips(p);
-        break;
-    case RtfKeyword::SpaceAfter:
-        para.spaceAfter = clampTwips(p);
-        break;
-    case RtfKeyword::LineSpacing:
-        para.lineSpacing = clampTwips(p);
-        break;
-    case RtfKeyword::LineMultiple:
-        para.lineMultiple = isOn(token);
-        break;
-    case RtfKeyword::RightToLeft:
-        para.rightToLeft = true;
-        break;
-    case RtfKeyword::LeftToRight:
-        para.rightToLeft = false;
-        break;
-    case RtfKeyword::InTable:
-        para.inTable = true;
-        break;
-    case RtfKeyword::NestingLevel:
-        para.nestingLevel = qBound(0, p, 64);
-        para.inTable = para.nestingLevel > 0;
-        break;
-
-    case RtfKeyword::RowDefaults:
-        if (s.inNestedRowProperties)
-            break;
-        m_rowBoundaries.clear();
-        m_builder.setRowBoundaries(m_rowBoundaries);
-        break;
-    case RtfKeyword::CellBoundary:
-        if (!s.inNestedRowProperties && m_rowBoundaries.size() < RtfDocumentBuilder::kMaxColumns) {
-            m_rowBoundaries.append(qBound(0, p, kMaxTwips * 4));
-            m_builder.setRowBoundaries(m_rowBoundaries);
-        }
-        break;
-    case RtfKeyword::Cell:
-        if (s.destination == Dest::Text) {
-            syncFormats();
-            m_builder.endCell();
-        }
-        break;
-    case RtfKeyword::Row:
-        if (s.destination == Dest::Text)
-            m_builder.endRow();
-        break;
-    case RtfKeyword::NestedCell:
-    case RtfKeyword::NestedRow:
-        // Nested tables keep their text: each nested cell becomes a paragraph of the outer one.
-        if (s.destination == Dest::Text) {
-            syncFormats();
-            m_builder.endParagraph(false);
-        }
-        break;
-
-    case RtfKeyword::PngBlip:
-        m_picture.setFormat(RtfPicture::Format::Png);
-        break;
-    case RtfKeyword::JpegBlip:
-        m_picture.setFormat(RtfPicture::Format::Jpeg);
-        break;
-    case RtfKeyword::OtherBlip:
-        m_picture.setFormat(RtfPicture::Format::Unsupported);
-        break;
-    case RtfKeyword::PictureWidth:
-    case RtfKeyword::PictureHeight:
-        break; // the image has its own size
-    case RtfKeyword::PictureGoalWidth:
-        m_picture.setGoalWidth(p);
-        break;
-    case RtfKeyword::PictureGoalHeight:
-        m_picture.setGoalHeight(p);
-        break;
-    case RtfKeyword::PictureScaleX:
-        m_picture.setScaleX(p);
-        break;
-    case RtfKeyword::PictureScaleY:
-        m_picture.setScaleY(p);
-        break;
-
-    case RtfKeyword::EmDash:
-        emitChar(0x2014);
-        break;
-    case RtfKeyword::EnDash:
-        emitChar(0x2013);
-        break;
-    case RtfKeyword::EmSpace:
-        emitChar(0x2003);
-        break;
-    case RtfKeyword::EnSpace:
-        emitChar(0x2002);
-        break;
-    case RtfKeyword::QuarterEmSpace:
-        emitChar(0x2005);
-        break;
-    case RtfKeyword::Bullet:
-        emitChar(0x2022);
-        break;
-    case RtfKeyword::LeftQuote:
-        emitChar(0x2018);
-        break;
-    case RtfKeyword::RightQuote:
-        emitChar(0x2019);
-        break;
-    case RtfKeyword::LeftDoubleQuote:
-        emitChar(0x201C);
-        break;
-    case RtfKeyword::RightDoubleQuote:
-        emitChar(0x201D);
-        break;
-    case RtfKeyword::ZeroWidthJoiner:
-        emitChar(0x200D);
-        break;
-    case RtfKeyword::ZeroWidthNonJoiner:
-        emitChar(0x200C);
-        break;
-    case RtfKeyword::LeftToRightMark:
-        emitChar(0x200E);
-        break;
-    case RtfKeyword::RightToLeftMark:
-        emitChar(0x200F);
+    case RtfWordGroup::SpecialCharacter:
+        emitChar(word.character);
         break;
     }
 }
@@ -527,36 +209,23 @@ void RtfParser::onControlSymbol(char symbol)
         return;
     }
     m_starred = false;
-    if (m_fallbackToSkip > 0) {
-        --m_fallbackToSkip;
+    if (skipsFallbackCharacter())
         return;
-    }
     switch (symbol) {
     case '\\':
     case '{':
-    case '}': {
-        const char byte = symbol;
-        addBytes(QByteArrayView(&byte, 1));
-        break;
-    }
-    case '~':
-        emitChar(0x00A0);
-        break;
-    case '-':
-        emitChar(0x00AD);
-        break;
-    case '_':
-        emitChar(0x2011);
+    case '}':
+        addBytes(QByteArrayView(&symbol, 1));
         break;
     case '\n':
-        if (state().destination == Dest::Text) {
-            settle();
-            syncFormats();
-            m_builder.endParagraph();
-        }
+        endParagraph();
         break;
     default:
-        break; // \: \| and the other symbols of index entries and formulas
+        // \~ and its kind; \: \| and the other symbols of index entries and formulas stand for
+        // nothing here.
+        if (const char16_t c = specialSymbolCharacter(symbol))
+            emitChar(c);
+        break;
     }
 }
 
@@ -575,34 +244,15 @@ void RtfParser::onText(QByteArrayView bytes)
         m_picture.appendHex(bytes);
         return;
     case Dest::ColorTable:
-        for (const char c : bytes) {
-            if (c == ';') {
-                m_colors.endEntry();
-                invalidateFormats();
-            }
-        }
+        onColorTableText(bytes);
         return;
-    case Dest::FontTable: {
-        qsizetype start = 0;
-        for (qsizetype i = 0; i < bytes.size(); ++i) {
-            if (bytes[i] == ';') {
-                addBytes(bytes.sliced(start, i - start));
-                settle();
-                m_fonts.endName();
-                start = i + 1;
-            }
-        }
-        addBytes(bytes.sliced(start));
-        return;
-    }
+    case Dest::FontTable:
     case Dest::FontRealName:
-    case Dest::FontAltName: {
-        // {\*\fname Arial;}: the semicolon ends the name as in the table itself.
-        const qsizetype end = bytes.indexOf(';');
-        addBytes(end < 0 ? bytes : bytes.first(end));
+    case Dest::FontAltName:
+        onFontNameText(bytes);
         return;
-    }
-    default:
+    case Dest::Text:
+    case Dest::FieldInstruction:
         addBytes(bytes);
         return;
     }
@@ -611,12 +261,393 @@ void RtfParser::onText(QByteArrayView bytes)
 void RtfParser::onBinary(QByteArrayView bytes)
 {
     m_starred = false;
-    if (m_fallbackToSkip > 0) {
-        --m_fallbackToSkip;
+    if (skipsFallbackCharacter())
         return;
-    }
     if (state().destination == Dest::Picture)
         m_picture.appendBinary(bytes);
+}
+
+void RtfParser::onBadHex()
+{
+    recover("a damaged \\' escape");
+    m_starred = false;
+    skipsFallbackCharacter();
+}
+
+bool RtfParser::skipsFallbackCharacter()
+{
+    if (m_fallbackToSkip <= 0)
+        return false;
+    --m_fallbackToSkip;
+    return true;
+}
+
+// Control words
+
+void RtfParser::onEncodingWord(RtfKeyword keyword, const Token& token)
+{
+    RtfGroupState& s = state();
+    switch (keyword) {
+    case K::Ansi:
+        setDocumentCodePage(1252);
+        break;
+    case K::Mac:
+        setDocumentCodePage(10000);
+        break;
+    case K::Pc:
+        setDocumentCodePage(437);
+        break;
+    case K::Pca:
+        setDocumentCodePage(850);
+        break;
+    case K::AnsiCodePage:
+        if (token.hasParam && token.param > 0)
+            setDocumentCodePage(token.param);
+        break;
+    case K::UnicodeSkip:
+        s.unicodeSkip = token.hasParam ? qBound(0, token.param, 16) : 1;
+        break;
+    case K::Unicode:
+        if (token.hasParam) {
+            emitText(m_decoder.decodeUnicode(token.param));
+            m_fallbackToSkip = s.unicodeSkip;
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void RtfParser::onDestinationWord(RtfKeyword keyword)
+{
+    RtfGroupState& s = state();
+    switch (keyword) {
+    case K::FontTable:
+        s.destination = Dest::FontTable;
+        if (m_fonts.endEntry())
+            invalidateFormats();
+        break;
+    case K::ColorTable:
+        s.destination = Dest::ColorTable;
+        m_colors.clear();
+        invalidateFormats();
+        break;
+    case K::FontRealName:
+    case K::FontAltName:
+        if (s.destination == Dest::FontTable)
+            s.destination = keyword == K::FontRealName ? Dest::FontRealName : Dest::FontAltName;
+        else
+            skipGroup();
+        break;
+    case K::Picture:
+        s.destination = Dest::Picture;
+        m_picture = RtfPicture();
+        break;
+    case K::FieldInstruction:
+        s.destination = Dest::FieldInstruction;
+        m_fieldInstruction.clear();
+        break;
+    case K::FieldResult:
+        if (s.destination == Dest::Text) {
+            s.character.link = m_pendingLink;
+            m_pendingLink = 0;
+        }
+        break;
+    case K::ShapePicture:
+        s.inShapePicture = true;
+        m_shapePictureShown = false;
+        break;
+    case K::NonShapePicture:
+        // The alternative for readers without shapes: only wanted when the shape gave nothing.
+        if (m_shapePictureShown) {
+            m_shapePictureShown = false;
+            skipGroup();
+        }
+        break;
+    case K::NestedTableProperties:
+        // Word puts only row properties here, but some writers put the nested cells' text in
+        // too; read it, keeping the outer row's definition.
+        s.inNestedRowProperties = true;
+        break;
+    case K::SkipDestination:
+        skipGroup();
+        break;
+    default:
+        break;
+    }
+}
+
+void RtfParser::onFontWord(RtfKeyword keyword, int param)
+{
+    if (keyword == K::DefaultFont) {
+        m_fonts.setDefaultFont(param);
+        invalidateFormats();
+        return;
+    }
+    RtfGroupState& s = state();
+    if (s.destination != Dest::FontTable) {
+        if (keyword == K::Font && s.destination == Dest::Text)
+            s.character.font = param;
+        return;
+    }
+    switch (keyword) {
+    case K::Font:
+        if (m_fonts.beginEntry(param, depth()))
+            invalidateFormats();
+        break;
+    case K::FontFamilyNil:
+    case K::FontFamilyTech:
+        m_fonts.setStyleHint(QFont::AnyStyle);
+        break;
+    case K::FontFamilyRoman:
+        m_fonts.setStyleHint(QFont::Serif);
+        break;
+    case K::FontFamilySwiss:
+        m_fonts.setStyleHint(QFont::SansSerif);
+        break;
+    case K::FontFamilyModern:
+        m_fonts.setStyleHint(QFont::TypeWriter);
+        break;
+    case K::FontFamilyScript:
+        m_fonts.setStyleHint(QFont::Cursive);
+        break;
+    case K::FontFamilyDecor:
+        m_fonts.setStyleHint(QFont::Decorative);
+        break;
+    case K::FontCharset:
+        m_fonts.setCharset(param);
+        break;
+    case K::FontCodePage:
+        if (param > 0)
+            m_fonts.setCodePage(param);
+        break;
+    default:
+        break;
+    }
+}
+
+void RtfParser::onColorWord(RtfKeyword keyword, int param)
+{
+    switch (keyword) {
+    case K::Red:
+        m_colors.setRed(param);
+        break;
+    case K::Green:
+        m_colors.setGreen(param);
+        break;
+    case K::Blue:
+        m_colors.setBlue(param);
+        break;
+    default:
+        break;
+    }
+}
+
+void RtfParser::onCharacterWord(RtfKeyword keyword, const Token& token)
+{
+    RtfGroupState::Char& ch = state().character;
+    const int p = token.param;
+    switch (keyword) {
+    case K::Plain: {
+        const int link = ch.link;
+        ch = RtfGroupState::Char();
+        ch.link = link;
+        break;
+    }
+    case K::Bold:
+        ch.bold = isOn(token);
+        break;
+    case K::Italic:
+        ch.italic = isOn(token);
+        break;
+    case K::Underline:
+        ch.underline = isOn(token);
+        break;
+    case K::UnderlineNone:
+        ch.underline = false;
+        break;
+    case K::Strike:
+        ch.strike = isOn(token);
+        break;
+    case K::Super:
+        ch.verticalAlign = isOn(token) ? 1 : 0;
+        break;
+    case K::Sub:
+        ch.verticalAlign = isOn(token) ? -1 : 0;
+        break;
+    case K::NoSuperSub:
+        ch.verticalAlign = 0;
+        break;
+    case K::FontSize:
+        ch.halfPoints = token.hasParam && p > 0 ? qBound(2, p, kMaxHalfPoints) : 24;
+        break;
+    case K::Foreground:
+        ch.foreground = qBound(0, p, RtfColorTable::kMaxEntries);
+        break;
+    case K::Background:
+        ch.background = qBound(0, p, RtfColorTable::kMaxEntries);
+        break;
+    case K::Hidden:
+        ch.hidden = isOn(token);
+        break;
+    default:
+        break;
+    }
+}
+
+void RtfParser::onParagraphWord(RtfKeyword keyword, const Token& token)
+{
+    RtfGroupState::Para& para = state().paragraph;
+    const int p = token.param;
+    switch (keyword) {
+    case K::ParagraphDefault:
+        para = RtfGroupState::Para();
+        break;
+    case K::Paragraph:
+        endParagraph();
+        break;
+    case K::AlignLeft:
+        para.align = RtfGroupState::Para::Align::Left;
+        break;
+    case K::AlignCenter:
+        para.align = RtfGroupState::Para::Align::Center;
+        break;
+    case K::AlignRight:
+        para.align = RtfGroupState::Para::Align::Right;
+        break;
+    case K::AlignJustify:
+        para.align = RtfGroupState::Para::Align::Justify;
+        break;
+    case K::LeftIndent:
+        para.leftIndent = clampTwips(p);
+        break;
+    case K::RightIndent:
+        para.rightIndent = clampTwips(p);
+        break;
+    case K::FirstIndent:
+        para.firstIndent = clampTwips(p);
+        break;
+    case K::SpaceBefore:
+        para.spaceBefore = clampTwips(p);
+        break;
+    case K::SpaceAfter:
+        para.spaceAfter = clampTwips(p);
+        break;
+    case K::LineSpacing:
+        para.lineSpacing = clampTwips(p);
+        break;
+    case K::LineMultiple:
+        para.lineMultiple = isOn(token);
+        break;
+    case K::RightToLeft:
+        para.rightToLeft = true;
+        break;
+    case K::LeftToRight:
+        para.rightToLeft = false;
+        break;
+    case K::InTable:
+        para.inTable = true;
+        break;
+    case K::NestingLevel:
+        para.nestingLevel = qBound(0, p, 64);
+        para.inTable = para.nestingLevel > 0;
+        break;
+    default:
+        break;
+    }
+}
+
+void RtfParser::onTableWord(RtfKeyword keyword, int param)
+{
+    const RtfGroupState& s = state();
+    switch (keyword) {
+    case K::RowDefaults:
+        if (s.inNestedRowProperties)
+            break;
+        m_rowBoundaries.clear();
+        m_builder.setRowBoundaries(m_rowBoundaries);
+        break;
+    case K::CellBoundary:
+        if (!s.inNestedRowProperties && m_rowBoundaries.size() < RtfDocumentBuilder::kMaxColumns) {
+            m_rowBoundaries.append(qBound(0, param, kMaxTwips * 4));
+            m_builder.setRowBoundaries(m_rowBoundaries);
+        }
+        break;
+    case K::Cell:
+        if (s.destination == Dest::Text) {
+            syncFormats();
+            m_builder.endCell();
+        }
+        break;
+    case K::Row:
+        if (s.destination == Dest::Text)
+            m_builder.endRow();
+        break;
+    case K::NestedCell:
+    case K::NestedRow:
+        // Nested tables keep their text: each nested cell becomes a paragraph of the outer one.
+        endParagraph(false);
+        break;
+    default:
+        break;
+    }
+}
+
+void RtfParser::onPictureWord(RtfKeyword keyword, int param)
+{
+    switch (keyword) {
+    case K::PngBlip:
+        m_picture.setFormat(RtfPicture::Format::Png);
+        break;
+    case K::JpegBlip:
+        m_picture.setFormat(RtfPicture::Format::Jpeg);
+        break;
+    case K::OtherBlip:
+        m_picture.setFormat(RtfPicture::Format::Unsupported);
+        break;
+    case K::PictureGoalWidth:
+        m_picture.setGoalWidth(param);
+        break;
+    case K::PictureGoalHeight:
+        m_picture.setGoalHeight(param);
+        break;
+    case K::PictureScaleX:
+        m_picture.setScaleX(param);
+        break;
+    case K::PictureScaleY:
+        m_picture.setScaleY(param);
+        break;
+    default:
+        break; // \picw and \pich: the image has its own size
+    }
+}
+
+// Text
+
+void RtfParser::onColorTableText(QByteArrayView bytes)
+{
+    // Only the ';' that end the entries matter.
+    bool ended = false;
+    for (const char c : bytes) {
+        if (c == ';') {
+            m_colors.endEntry();
+            ended = true;
+        }
+    }
+    if (ended)
+        invalidateFormats();
+}
+
+void RtfParser::onFontNameText(QByteArrayView bytes)
+{
+    // A ';' ends a name, in the table ("Arial;") as in {\*\fname Arial;}. In the table it ends
+    // the entry's own name for good: text after it, up to the next entry, names nothing.
+    const qsizetype end = bytes.indexOf(';');
+    addBytes(end < 0 ? bytes : bytes.first(end));
+    if (end >= 0 && state().destination == Dest::FontTable) {
+        settle();
+        m_fonts.endName();
+    }
 }
 
 void RtfParser::addBytes(QByteArrayView bytes)
@@ -633,16 +664,15 @@ void RtfParser::emitText(QStringView text)
 {
     if (text.isEmpty())
         return;
-    RtfGroupState& s = state();
+    const RtfGroupState& s = state();
     switch (s.destination) {
     case Dest::Text:
         if (s.character.hidden)
             return;
         syncFormats();
         m_builder.appendText(text);
-        if (s.inShapePicture)
-            break;
-        m_shapePictureShown = false;
+        if (!s.inShapePicture)
+            m_shapePictureShown = false;
         break;
     case Dest::FontTable:
         m_fonts.appendName(RtfFontTable::Name::Own, text);
@@ -654,7 +684,7 @@ void RtfParser::emitText(QStringView text)
         m_fonts.appendName(RtfFontTable::Name::Alternative, text);
         break;
     case Dest::FieldInstruction:
-        if (m_fieldInstruction.size() < 4096)
+        if (m_fieldInstruction.size() < kMaxFieldInstruction)
             m_fieldInstruction.append(text);
         break;
     case Dest::ColorTable:
@@ -675,22 +705,6 @@ void RtfParser::settle()
         emitText(m_decoder.flush());
 }
 
-void RtfParser::syncFormats()
-{
-    const RtfGroupState& s = state();
-    if (m_formatsValid && s.character == m_syncedChar && s.paragraph == m_syncedPara)
-        return;
-    if (!m_formatsValid || !(s.character == m_syncedChar)) {
-        m_builder.setCharFormat(charFormat(s.character, m_fonts, m_colors, m_links));
-        m_syncedChar = s.character;
-    }
-    if (!m_formatsValid || !(s.paragraph == m_syncedPara)) {
-        m_builder.setParagraph(blockFormat(s.paragraph), s.paragraph.inTable);
-        m_syncedPara = s.paragraph;
-    }
-    m_formatsValid = true;
-}
-
 const CodePage& RtfParser::textCodePage()
 {
     const RtfGroupState& s = state();
@@ -708,10 +722,43 @@ const CodePage& RtfParser::textCodePage()
     return *m_textCodePage;
 }
 
+void RtfParser::setDocumentCodePage(int number)
+{
+    m_documentCodePage = number;
+    invalidateFormats();
+}
+
+// Output
+
+void RtfParser::syncFormats()
+{
+    const RtfGroupState& s = state();
+    if (m_formatsValid && s.character == m_syncedChar && s.paragraph == m_syncedPara)
+        return;
+    if (!m_formatsValid || !(s.character == m_syncedChar)) {
+        m_builder.setCharFormat(charFormat(s.character, m_fonts, m_colors, m_links));
+        m_syncedChar = s.character;
+    }
+    if (!m_formatsValid || !(s.paragraph == m_syncedPara)) {
+        m_builder.setParagraph(blockFormat(s.paragraph), s.paragraph.inTable);
+        m_syncedPara = s.paragraph;
+    }
+    m_formatsValid = true;
+}
+
 void RtfParser::invalidateFormats()
 {
     m_formatsValid = false;
     m_textCodePage = nullptr;
+}
+
+void RtfParser::endParagraph(bool keepEmpty)
+{
+    if (state().destination != Dest::Text)
+        return;
+    settle();
+    syncFormats();
+    m_builder.endParagraph(keepEmpty);
 }
 
 void RtfParser::finishPicture(bool inShapePicture)
