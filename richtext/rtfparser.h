@@ -27,8 +27,9 @@ namespace richtext {
 // through an RtfDocumentBuilder. One parser reads one document.
 //
 // The parser keeps the group stack and sends each control word to the handler of its group
-// (rtfkeyword.h); the parts it drives each have a file of their own: the text decoder, the font
-// and color tables, the formats, pictures, fields and the special characters.
+// (rtfkeyword.h; the handlers are in rtfparserwords.cpp). The parts it drives have files of their
+// own: the text decoder, the font and color tables, the formats, pictures, fields and the
+// special characters.
 //
 // Input starts at the opening brace of the document's group. Everything is bounded: group
 // nesting past kMaxDepth is flattened into the deepest group, font and color tables stop
