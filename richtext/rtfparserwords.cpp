@@ -60,6 +60,7 @@ void RtfParser::onDestinationWord(RtfKeyword keyword)
     switch (keyword) {
     case K::FontTable:
         s.destination = Dest::FontTable;
+        // Only damaged input opens a table inside an entry; the entry read so far is kept.
         if (m_fonts.endEntry())
             invalidateFormats();
         break;
