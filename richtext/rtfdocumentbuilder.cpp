@@ -76,13 +76,6 @@ void RtfDocumentBuilder::appendText(QStringView text)
     m_blockEmpty = false;
 }
 
-void RtfDocumentBuilder::appendChar(char16_t c)
-{
-    prepareContent();
-    m_run.append(QChar(c));
-    m_blockEmpty = false;
-}
-
 void RtfDocumentBuilder::appendImage(const QImage& image, QSizeF size)
 {
     prepareContent();

@@ -44,7 +44,6 @@ public:
     void setRowBoundaries(const QList<int>& boundaries);
 
     void appendText(QStringView text);
-    void appendChar(char16_t c);
     // size in pixels; the image is stored as a resource of the document.
     void appendImage(const QImage& image, QSizeF size);
 
@@ -57,8 +56,6 @@ public:
     // Flushes everything and ends the document's edit block; the builder must not be used
     // afterwards. The destructor finishes too.
     void finish();
-
-    int imageCount() const { return m_imageCount; }
 
 private:
     void flushRun();
@@ -89,7 +86,7 @@ private:
     int m_usedRows = 0;
     int m_usedColumns = 0;
     int m_openedColumns = 0;
-    int m_imageCount = 0;
+    int m_imageCount = 0; // names the images' resources
     bool m_finished = false;
 };
 

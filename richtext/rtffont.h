@@ -9,7 +9,8 @@ namespace richtext {
 // One entry of an RTF font table.
 struct RtfFont
 {
-    QStringList families; // most specific first: the \fname, the entry's name, its base name
+    // Most specific first: the \fname, the entry's name, its base name, the \falt.
+    QStringList families;
     QFont::StyleHint hint = QFont::AnyStyle; // from \froman, \fswiss, ...
     int charset = -1;                        // \fcharset; -1 when absent
     int codePage = 0;                        // from \cpg or \fcharset; 0: the document's code page

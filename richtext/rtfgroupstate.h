@@ -13,7 +13,8 @@ struct RtfGroupState
     enum class Destination : std::uint8_t {
         Text,             // the document
         FontTable,        // font names
-        FontAltName,      // {\*\fname ...} inside a font entry: the font's real family name
+        FontRealName,     // {\*\fname ...} inside a font entry: the font's real family name
+        FontAltName,      // {\*\falt ...} inside a font entry: the family to use without it
         ColorTable,       // only the ';' separators matter
         Picture,          // hex digits of a \pict
         FieldInstruction, // \fldinst, read for HYPERLINK targets

@@ -1,6 +1,10 @@
 #include "rtfkeyword.h"
 
+// Own
+#include "rtfspecialcharacters.h"
+
 // Standard library
+#include <span>
 #include <unordered_map>
 
 namespace richtext {
@@ -9,228 +13,227 @@ namespace {
 
 using K = RtfKeyword;
 
-const std::unordered_map<std::string_view, RtfKeyword>& keywords()
+struct Entry
 {
-    static const std::unordered_map<std::string_view, RtfKeyword> table = {
-        {"ansi", K::Ansi},
-        {"mac", K::Mac},
-        {"pc", K::Pc},
-        {"pca", K::Pca},
-        {"ansicpg", K::AnsiCodePage},
-        {"deff", K::DefaultFont},
-        {"uc", K::UnicodeSkip},
-        {"u", K::Unicode},
+    std::string_view word;
+    RtfKeyword keyword;
+};
 
-        {"fonttbl", K::FontTable},
-        {"colortbl", K::ColorTable},
-        {"fname", K::FontAltName},
-        {"pict", K::Picture},
-        {"fldinst", K::FieldInstruction},
-        {"fldrslt", K::FieldResult},
-        {"shppict", K::ShapePicture},
-        {"nonshppict", K::NonShapePicture},
+constexpr Entry kEncodingWords[] = {
+    {"ansi", K::Ansi},
+    {"mac", K::Mac},
+    {"pc", K::Pc},
+    {"pca", K::Pca},
+    {"ansicpg", K::AnsiCodePage},
+    {"uc", K::UnicodeSkip},
+    {"u", K::Unicode},
+};
 
-        // Destinations that never show as body text. \pntext and \listtext are not among them:
-        // they carry the visible bullet or number of a list paragraph.
-        {"stylesheet", K::SkipDestination},
-        {"info", K::SkipDestination},
-        {"header", K::SkipDestination},
-        {"headerl", K::SkipDestination},
-        {"headerr", K::SkipDestination},
-        {"headerf", K::SkipDestination},
-        {"footer", K::SkipDestination},
-        {"footerl", K::SkipDestination},
-        {"footerr", K::SkipDestination},
-        {"footerf", K::SkipDestination},
-        {"footnote", K::SkipDestination},
-        {"annotation", K::SkipDestination},
-        {"atnid", K::SkipDestination},
-        {"atnauthor", K::SkipDestination},
-        {"atndate", K::SkipDestination},
-        {"atnref", K::SkipDestination},
-        {"atntime", K::SkipDestination},
-        {"atnicn", K::SkipDestination},
-        {"bkmkstart", K::SkipDestination},
-        {"bkmkend", K::SkipDestination},
-        {"objdata", K::SkipDestination},
-        {"objclass", K::SkipDestination},
-        {"objname", K::SkipDestination},
-        {"listtable", K::SkipDestination},
-        {"listoverridetable", K::SkipDestination},
-        {"revtbl", K::SkipDestination},
-        {"rsidtbl", K::SkipDestination},
-        {"filetbl", K::SkipDestination},
-        {"generator", K::SkipDestination},
-        {"xmlnstbl", K::SkipDestination},
-        {"themedata", K::SkipDestination},
-        {"colorschememapping", K::SkipDestination},
-        {"datastore", K::SkipDestination},
-        {"latentstyles", K::SkipDestination},
-        {"pgdsctbl", K::SkipDestination},
-        {"mmathPr", K::SkipDestination},
-        {"pn", K::SkipDestination},
-        {"pnseclvl", K::SkipDestination},
-        {"pntxta", K::SkipDestination},
-        {"pntxtb", K::SkipDestination},
-        {"template", K::SkipDestination},
-        {"userprops", K::SkipDestination},
-        {"docvar", K::SkipDestination},
-        {"xe", K::SkipDestination},
-        {"tc", K::SkipDestination},
-        {"tcn", K::SkipDestination},
-        {"txe", K::SkipDestination},
-        {"rxe", K::SkipDestination},
-        {"bxe", K::SkipDestination},
-        {"do", K::SkipDestination},
-        {"ftnsep", K::SkipDestination},
-        {"ftnsepc", K::SkipDestination},
-        {"ftncn", K::SkipDestination},
-        {"aftnsep", K::SkipDestination},
-        {"aftnsepc", K::SkipDestination},
-        {"aftncn", K::SkipDestination},
-        {"comment", K::SkipDestination},
-        {"private", K::SkipDestination},
-        {"protusertbl", K::SkipDestination},
-        {"wgrffmtfilter", K::SkipDestination},
-        {"fchars", K::SkipDestination},
-        {"lchars", K::SkipDestination},
-        {"shpinst", K::SkipDestination},
-        {"sp", K::SkipDestination},
-        {"sn", K::SkipDestination},
-        {"sv", K::SkipDestination},
-        {"panose", K::SkipDestination},
-        {"falt", K::SkipDestination},
-        {"keycode", K::SkipDestination},
-        {"datafield", K::SkipDestination},
-        {"blipuid", K::SkipDestination},
-        {"picprop", K::SkipDestination},
-        {"listpicture", K::SkipDestination},
-        {"pgptbl", K::SkipDestination},
-        {"ud", K::SkipDestination},
-        {"nesttableprops", K::NestedTableProperties},
-        {"nonesttables", K::SkipDestination},
-        {"htmltag", K::SkipDestination},
-        {"mhtmltag", K::SkipDestination},
+// Destinations that never show as body text are SkipDestination. \pntext and \listtext are not
+// among them: they carry the visible bullet or number of a list paragraph.
+constexpr Entry kDestinationWords[] = {
+    {"fonttbl", K::FontTable},
+    {"colortbl", K::ColorTable},
+    {"fname", K::FontRealName},
+    {"falt", K::FontAltName},
+    {"pict", K::Picture},
+    {"fldinst", K::FieldInstruction},
+    {"fldrslt", K::FieldResult},
+    {"shppict", K::ShapePicture},
+    {"nonshppict", K::NonShapePicture},
+    {"stylesheet", K::SkipDestination},
+    {"info", K::SkipDestination},
+    {"header", K::SkipDestination},
+    {"headerl", K::SkipDestination},
+    {"headerr", K::SkipDestination},
+    {"headerf", K::SkipDestination},
+    {"footer", K::SkipDestination},
+    {"footerl", K::SkipDestination},
+    {"footerr", K::SkipDestination},
+    {"footerf", K::SkipDestination},
+    {"footnote", K::SkipDestination},
+    {"annotation", K::SkipDestination},
+    {"atnid", K::SkipDestination},
+    {"atnauthor", K::SkipDestination},
+    {"atndate", K::SkipDestination},
+    {"atnref", K::SkipDestination},
+    {"atntime", K::SkipDestination},
+    {"atnicn", K::SkipDestination},
+    {"bkmkstart", K::SkipDestination},
+    {"bkmkend", K::SkipDestination},
+    {"objdata", K::SkipDestination},
+    {"objclass", K::SkipDestination},
+    {"objname", K::SkipDestination},
+    {"listtable", K::SkipDestination},
+    {"listoverridetable", K::SkipDestination},
+    {"revtbl", K::SkipDestination},
+    {"rsidtbl", K::SkipDestination},
+    {"filetbl", K::SkipDestination},
+    {"generator", K::SkipDestination},
+    {"xmlnstbl", K::SkipDestination},
+    {"themedata", K::SkipDestination},
+    {"colorschememapping", K::SkipDestination},
+    {"datastore", K::SkipDestination},
+    {"latentstyles", K::SkipDestination},
+    {"pgdsctbl", K::SkipDestination},
+    {"mmathPr", K::SkipDestination},
+    {"pn", K::SkipDestination},
+    {"pnseclvl", K::SkipDestination},
+    {"pntxta", K::SkipDestination},
+    {"pntxtb", K::SkipDestination},
+    {"template", K::SkipDestination},
+    {"userprops", K::SkipDestination},
+    {"docvar", K::SkipDestination},
+    {"xe", K::SkipDestination},
+    {"tc", K::SkipDestination},
+    {"tcn", K::SkipDestination},
+    {"txe", K::SkipDestination},
+    {"rxe", K::SkipDestination},
+    {"bxe", K::SkipDestination},
+    {"do", K::SkipDestination},
+    {"ftnsep", K::SkipDestination},
+    {"ftnsepc", K::SkipDestination},
+    {"ftncn", K::SkipDestination},
+    {"aftnsep", K::SkipDestination},
+    {"aftnsepc", K::SkipDestination},
+    {"aftncn", K::SkipDestination},
+    {"comment", K::SkipDestination},
+    {"private", K::SkipDestination},
+    {"protusertbl", K::SkipDestination},
+    {"wgrffmtfilter", K::SkipDestination},
+    {"fchars", K::SkipDestination},
+    {"lchars", K::SkipDestination},
+    {"shpinst", K::SkipDestination},
+    {"sp", K::SkipDestination},
+    {"sn", K::SkipDestination},
+    {"sv", K::SkipDestination},
+    {"panose", K::SkipDestination},
+    {"keycode", K::SkipDestination},
+    {"datafield", K::SkipDestination},
+    {"blipuid", K::SkipDestination},
+    {"picprop", K::SkipDestination},
+    {"listpicture", K::SkipDestination},
+    {"pgptbl", K::SkipDestination},
+    {"ud", K::SkipDestination},
+    {"nesttableprops", K::NestedTableProperties},
+    {"nonesttables", K::SkipDestination},
+    {"htmltag", K::SkipDestination},
+    {"mhtmltag", K::SkipDestination},
+};
 
-        {"f", K::Font},
-        {"fnil", K::FontFamilyNil},
-        {"froman", K::FontFamilyRoman},
-        {"fswiss", K::FontFamilySwiss},
-        {"fmodern", K::FontFamilyModern},
-        {"fscript", K::FontFamilyScript},
-        {"fdecor", K::FontFamilyDecor},
-        {"ftech", K::FontFamilyTech},
-        {"fbidi", K::FontFamilyNil},
-        {"fcharset", K::FontCharset},
-        {"cpg", K::FontCodePage},
+constexpr Entry kFontWords[] = {
+    {"deff", K::DefaultFont},         {"f", K::Font},
+    {"fnil", K::FontFamilyNil},       {"froman", K::FontFamilyRoman},
+    {"fswiss", K::FontFamilySwiss},   {"fmodern", K::FontFamilyModern},
+    {"fscript", K::FontFamilyScript}, {"fdecor", K::FontFamilyDecor},
+    {"ftech", K::FontFamilyTech},     {"fbidi", K::FontFamilyNil},
+    {"fcharset", K::FontCharset},     {"cpg", K::FontCodePage},
+};
 
-        {"red", K::Red},
-        {"green", K::Green},
-        {"blue", K::Blue},
+constexpr Entry kColorWords[] = {
+    {"red", K::Red},
+    {"green", K::Green},
+    {"blue", K::Blue},
+};
 
-        {"plain", K::Plain},
-        {"b", K::Bold},
-        {"i", K::Italic},
-        {"ul", K::Underline},
-        {"uld", K::Underline},
-        {"uldb", K::Underline},
-        {"ulw", K::Underline},
-        {"ulwave", K::Underline},
-        {"ulth", K::Underline},
-        {"uldash", K::Underline},
-        {"uldashd", K::Underline},
-        {"uldashdd", K::Underline},
-        {"ulhwave", K::Underline},
-        {"ulldash", K::Underline},
-        {"ulthd", K::Underline},
-        {"ulthdash", K::Underline},
-        {"ululdbwave", K::Underline},
-        {"ulnone", K::UnderlineNone},
-        {"strike", K::Strike},
-        {"striked", K::Strike},
-        {"super", K::Super},
-        {"sub", K::Sub},
-        {"nosupersub", K::NoSuperSub},
-        {"fs", K::FontSize},
-        {"cf", K::Foreground},
-        {"cb", K::Background},
-        {"highlight", K::Background},
-        {"chcbpat", K::Background},
-        {"v", K::Hidden},
+// A style reference (\cs, \s, \ds, \ts) is known but does nothing: writers follow it with the
+// formatting the style stands for.
+constexpr Entry kCharacterWords[] = {
+    {"plain", K::Plain},
+    {"b", K::Bold},
+    {"i", K::Italic},
+    {"ul", K::Underline},
+    {"uld", K::Underline},
+    {"uldb", K::Underline},
+    {"ulw", K::Underline},
+    {"ulwave", K::Underline},
+    {"ulth", K::Underline},
+    {"uldash", K::Underline},
+    {"uldashd", K::Underline},
+    {"uldashdd", K::Underline},
+    {"ulhwave", K::Underline},
+    {"ulldash", K::Underline},
+    {"ulthd", K::Underline},
+    {"ulthdash", K::Underline},
+    {"ululdbwave", K::Underline},
+    {"ulnone", K::UnderlineNone},
+    {"strike", K::Strike},
+    {"striked", K::Strike},
+    {"super", K::Super},
+    {"sub", K::Sub},
+    {"nosupersub", K::NoSuperSub},
+    {"fs", K::FontSize},
+    {"cf", K::Foreground},
+    {"cb", K::Background},
+    {"highlight", K::Background},
+    {"chcbpat", K::Background},
+    {"v", K::Hidden},
+    {"cs", K::StyleReference},
+};
 
-        {"pard", K::ParagraphDefault},
-        {"par", K::Paragraph},
-        {"sect", K::Paragraph},
-        {"page", K::Paragraph},
-        {"column", K::Paragraph},
-        {"line", K::Line},
-        {"tab", K::Tab},
-        {"ql", K::AlignLeft},
-        {"qc", K::AlignCenter},
-        {"qr", K::AlignRight},
-        {"qj", K::AlignJustify},
-        {"qd", K::AlignJustify},
-        {"li", K::LeftIndent},
-        {"lin", K::LeftIndent},
-        {"ri", K::RightIndent},
-        {"rin", K::RightIndent},
-        {"fi", K::FirstIndent},
-        {"sb", K::SpaceBefore},
-        {"sa", K::SpaceAfter},
-        {"sl", K::LineSpacing},
-        {"slmult", K::LineMultiple},
-        {"rtlpar", K::RightToLeft},
-        {"ltrpar", K::LeftToRight},
-        {"intbl", K::InTable},
-        {"itap", K::NestingLevel},
+constexpr Entry kParagraphWords[] = {
+    {"pard", K::ParagraphDefault}, {"par", K::Paragraph},      {"sect", K::Paragraph},
+    {"page", K::Paragraph},        {"column", K::Paragraph},   {"ql", K::AlignLeft},
+    {"qc", K::AlignCenter},        {"qr", K::AlignRight},      {"qj", K::AlignJustify},
+    {"qd", K::AlignJustify},       {"li", K::LeftIndent},      {"lin", K::LeftIndent},
+    {"ri", K::RightIndent},        {"rin", K::RightIndent},    {"fi", K::FirstIndent},
+    {"sb", K::SpaceBefore},        {"sa", K::SpaceAfter},      {"sl", K::LineSpacing},
+    {"slmult", K::LineMultiple},   {"rtlpar", K::RightToLeft}, {"ltrpar", K::LeftToRight},
+    {"intbl", K::InTable},         {"itap", K::NestingLevel},  {"s", K::StyleReference},
+    {"ds", K::StyleReference},
+};
 
-        {"trowd", K::RowDefaults},
-        {"cellx", K::CellBoundary},
-        {"cell", K::Cell},
-        {"row", K::Row},
-        {"nestcell", K::NestedCell},
-        {"nestrow", K::NestedRow},
+constexpr Entry kTableWords[] = {
+    {"trowd", K::RowDefaults}, {"cellx", K::CellBoundary},  {"cell", K::Cell},
+    {"row", K::Row},           {"nestcell", K::NestedCell}, {"nestrow", K::NestedRow},
+    {"ts", K::StyleReference},
+};
 
-        {"pngblip", K::PngBlip},
-        {"jpegblip", K::JpegBlip},
-        {"emfblip", K::OtherBlip},
-        {"wmetafile", K::OtherBlip},
-        {"macpict", K::OtherBlip},
-        {"pmmetafile", K::OtherBlip},
-        {"dibitmap", K::OtherBlip},
-        {"wbitmap", K::OtherBlip},
-        {"picw", K::PictureWidth},
-        {"pich", K::PictureHeight},
-        {"picwgoal", K::PictureGoalWidth},
-        {"pichgoal", K::PictureGoalHeight},
-        {"picscalex", K::PictureScaleX},
-        {"picscaley", K::PictureScaleY},
+constexpr Entry kPictureWords[] = {
+    {"pngblip", K::PngBlip},           {"jpegblip", K::JpegBlip},
+    {"emfblip", K::OtherBlip},         {"wmetafile", K::OtherBlip},
+    {"macpict", K::OtherBlip},         {"pmmetafile", K::OtherBlip},
+    {"dibitmap", K::OtherBlip},        {"wbitmap", K::OtherBlip},
+    {"picw", K::PictureWidth},         {"pich", K::PictureHeight},
+    {"picwgoal", K::PictureGoalWidth}, {"pichgoal", K::PictureGoalHeight},
+    {"picscalex", K::PictureScaleX},   {"picscaley", K::PictureScaleY},
+};
 
-        {"emdash", K::EmDash},
-        {"endash", K::EnDash},
-        {"emspace", K::EmSpace},
-        {"enspace", K::EnSpace},
-        {"qmspace", K::QuarterEmSpace},
-        {"bullet", K::Bullet},
-        {"lquote", K::LeftQuote},
-        {"rquote", K::RightQuote},
-        {"ldblquote", K::LeftDoubleQuote},
-        {"rdblquote", K::RightDoubleQuote},
-        {"zwj", K::ZeroWidthJoiner},
-        {"zwnj", K::ZeroWidthNonJoiner},
-        {"ltrmark", K::LeftToRightMark},
-        {"rtlmark", K::RightToLeftMark},
-    };
+using Table = std::unordered_map<std::string_view, RtfWord>;
+
+void add(Table& table, RtfWordGroup group, std::span<const Entry> entries)
+{
+    for (const Entry& entry : entries)
+        table.emplace(entry.word, RtfWord{group, entry.keyword, 0});
+}
+
+const Table& words()
+{
+    static const Table table = [] {
+        Table t;
+        add(t, RtfWordGroup::Encoding, kEncodingWords);
+        add(t, RtfWordGroup::Destination, kDestinationWords);
+        add(t, RtfWordGroup::Font, kFontWords);
+        add(t, RtfWordGroup::Color, kColorWords);
+        add(t, RtfWordGroup::Character, kCharacterWords);
+        add(t, RtfWordGroup::Paragraph, kParagraphWords);
+        add(t, RtfWordGroup::Table, kTableWords);
+        add(t, RtfWordGroup::Picture, kPictureWords);
+        for (const RtfSpecialCharacter& special : kRtfSpecialCharacters)
+            t.emplace(special.word,
+                      RtfWord{RtfWordGroup::SpecialCharacter, K::Unknown, special.character});
+        return t;
+    }();
     return table;
 }
 
 } // namespace
 
-RtfKeyword lookupKeyword(std::string_view word)
+RtfWord lookupWord(std::string_view word)
 {
-    const auto& table = keywords();
+    const Table& table = words();
     const auto it = table.find(word);
-    return it == table.end() ? RtfKeyword::Unknown : it->second;
+    return it == table.end() ? RtfWord() : it->second;
 }
 
 } // namespace richtext

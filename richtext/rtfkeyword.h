@@ -6,22 +6,35 @@
 
 namespace richtext {
 
-// The control words the reader acts on. Every word not listed is Unknown and ignored (or, after
-// \*, skipped with its group).
+// The groups of control words by what they act on; the parser has one handler for each.
+enum class RtfWordGroup : std::uint8_t {
+    Unknown,          // not a word the reader knows: ignored, or after \* skipped with its group
+    Encoding,         // code pages and Unicode
+    Destination,      // where a group's text goes, or that it goes nowhere
+    Font,             // the font table's entries, and \deff
+    Color,            // the color table's entries
+    Character,        // character formatting
+    Paragraph,        // paragraph formatting and breaks
+    Table,            // rows and cells
+    Picture,          // a picture's format and size
+    SpecialCharacter, // a word that stands for one character (rtfspecialcharacters.h)
+};
+
+// The control words the reader knows, listed by group.
 enum class RtfKeyword : std::uint8_t {
     Unknown,
-    // Document and code pages
+    // Encoding
     Ansi,
     Mac,
     Pc,
     Pca,
     AnsiCodePage,
-    DefaultFont,
     UnicodeSkip,
     Unicode,
-    // Destinations
+    // Destination
     FontTable,
     ColorTable,
+    FontRealName,
     FontAltName,
     Picture,
     FieldInstruction,
@@ -30,7 +43,8 @@ enum class RtfKeyword : std::uint8_t {
     NonShapePicture,
     NestedTableProperties,
     SkipDestination,
-    // Font table
+    // Font
+    DefaultFont,
     Font,
     FontFamilyNil,
     FontFamilyRoman,
@@ -41,11 +55,11 @@ enum class RtfKeyword : std::uint8_t {
     FontFamilyTech,
     FontCharset,
     FontCodePage,
-    // Color table
+    // Color
     Red,
     Green,
     Blue,
-    // Character formatting
+    // Character
     Plain,
     Bold,
     Italic,
@@ -59,11 +73,10 @@ enum class RtfKeyword : std::uint8_t {
     Foreground,
     Background,
     Hidden,
-    // Paragraph formatting
+    StyleReference, // \cs, \s, \ds, \ts: known, but styles are not applied
+    // Paragraph
     ParagraphDefault,
     Paragraph,
-    Line,
-    Tab,
     AlignLeft,
     AlignCenter,
     AlignRight,
@@ -79,14 +92,14 @@ enum class RtfKeyword : std::uint8_t {
     LeftToRight,
     InTable,
     NestingLevel,
-    // Tables
+    // Table
     RowDefaults,
     CellBoundary,
     Cell,
     Row,
     NestedCell,
     NestedRow,
-    // Pictures
+    // Picture
     PngBlip,
     JpegBlip,
     OtherBlip,
@@ -96,23 +109,16 @@ enum class RtfKeyword : std::uint8_t {
     PictureGoalHeight,
     PictureScaleX,
     PictureScaleY,
-    // Characters
-    EmDash,
-    EnDash,
-    EmSpace,
-    EnSpace,
-    QuarterEmSpace,
-    Bullet,
-    LeftQuote,
-    RightQuote,
-    LeftDoubleQuote,
-    RightDoubleQuote,
-    ZeroWidthJoiner,
-    ZeroWidthNonJoiner,
-    LeftToRightMark,
-    RightToLeftMark,
 };
 
-RtfKeyword lookupKeyword(std::string_view word);
+struct RtfWord
+{
+    RtfWordGroup group = RtfWordGroup::Unknown;
+    RtfKeyword keyword = RtfKeyword::Unknown; // Unknown for special characters
+    char16_t character = 0;                   // special characters only
+};
+
+// What the control word (without its backslash and parameter) means to the reader.
+RtfWord lookupWord(std::string_view word);
 
 } // namespace richtext

@@ -1,65 +1,21 @@
 #include "rtfparser.h"
 
+// Own
+#include "rtffield.h"
+#include "rtfformats.h"
+#include "rtfspecialcharacters.h"
+
 // Qt
-#include <QBuffer>
-#include <QImageReader>
-#include <QRegularExpression>
 #include <QTextDocument>
+
+// Standard library
+#include <utility>
 
 namespace richtext {
 
 namespace {
 
-using Token = RtfTokenizer::Token;
 using Dest = RtfGroupState::Destination;
-
-// Lengths in twips beyond 22 inches are damage, not layout.
-int twips(int value)
-{
-    return qBound(-31680, value, 31680);
-}
-
-double twipsToPixels(int value)
-{
-    return value / 15.0; // 1440 twips and 96 pixels per inch
-}
-
-bool isOn(const Token& token)
-{
-    return !token.hasParam || token.param != 0;
-}
-
-QString baseFamily(const QString& name)
-{
-    // Font tables name the charset-specific aliases of old Windows ("Arial CYR", "Arial CE");
-    // the family itself is what a font database knows.
-    static const char* const suffixes[] = {" CYR",      " Cyr",      " CE",
-                                           " Greek",    " Tur",      " Baltic",
-                                           " (Arabic)", " (Hebrew)", " (Vietnamese)"};
-    for (const char* suffix : suffixes) {
-        if (name.endsWith(QLatin1String(suffix)))
-            return name.chopped(int(qstrlen(suffix))).trimmed();
-    }
-    return name;
-}
-
-QFont::StyleHint styleHint(RtfKeyword keyword)
-{
-    switch (keyword) {
-    case RtfKeyword::FontFamilyRoman:
-        return QFont::Serif;
-    case RtfKeyword::FontFamilySwiss:
-        return QFont::SansSerif;
-    case RtfKeyword::FontFamilyModern:
-        return QFont::TypeWriter;
-    case RtfKeyword::FontFamilyScript:
-        return QFont::Cursive;
-    case RtfKeyword::FontFamilyDecor:
-        return QFont::Decorative;
-    default:
-        return QFont::AnyStyle;
-    }
-}
 
 } // namespace
 
@@ -67,7 +23,6 @@ RtfParser::RtfParser(QByteArrayView input, qsizetype start, QTextDocument* doc)
     : m_tokenizer(input, start), m_builder(doc), m_input(input)
 {
     m_stack.reserve(64);
-    m_decoded.reserve(4096);
 }
 
 void RtfParser::run()
@@ -92,10 +47,7 @@ void RtfParser::run()
             onControlSymbol(token.symbol);
             break;
         case RtfTokenizer::Type::BadHex:
-            recover("a damaged \\' escape");
-            m_starred = false;
-            if (m_fallbackToSkip > 0)
-                --m_fallbackToSkip;
+            onBadHex();
             break;
         case RtfTokenizer::Type::Text:
             onText(token.data);
@@ -112,14 +64,7 @@ void RtfParser::run()
     }
     if (m_tokenizer.binaryTruncated())
         recover("\\bin data runs past the end");
-    // Anything but white space after the document's closing brace is ignored, as Word does.
-    for (qsizetype i = m_tokenizer.position(); i < m_input.size(); ++i) {
-        const char c = m_input[i];
-        if (c != ' ' && c != '\r' && c != '\n' && c != '\t' && c != '\0') {
-            recover("text after the document's closing brace");
-            break;
-        }
-    }
+    checkTrailingBytes();
     m_builder.finish();
 }
 
@@ -130,6 +75,20 @@ void RtfParser::recover(const char* what)
     m_recovered = true;
 }
 
+void RtfParser::checkTrailingBytes()
+{
+    // Anything but white space after the document's closing brace is ignored, as Word does.
+    for (qsizetype i = m_tokenizer.position(); i < m_input.size(); ++i) {
+        const char c = m_input[i];
+        if (c != ' ' && c != '\r' && c != '\n' && c != '\t' && c != '\0') {
+            recover("text after the document's closing brace");
+            return;
+        }
+    }
+}
+
+// Groups
+
 void RtfParser::openGroup()
 {
     settle();
@@ -139,7 +98,7 @@ void RtfParser::openGroup()
         m_stack.emplace_back();
         return;
     }
-    if (int(m_stack.size()) >= kMaxDepth) {
+    if (depth() >= kMaxDepth) {
         ++m_overflowDepth;
         recover("groups nested too deeply");
         return;
@@ -158,12 +117,14 @@ bool RtfParser::closeGroup()
     }
     if (m_stack.empty())
         return false;
+    if (m_fonts.endGroup(depth()))
+        invalidateFormats();
     const RtfGroupState closed = m_stack.back();
     m_stack.pop_back();
+    // Pictures and field instructions end with their outermost group: groups inside them
+    // ({\*\blipuid ...}, {\*\fldinst{HYPERLINK ...}}) carry the same destination.
     const Dest parent = m_stack.empty() ? Dest::Text : m_stack.back().destination;
-    if (closed.destination == Dest::FontTable)
-        commitFont();
-    else if (closed.destination == Dest::Picture && parent != Dest::Picture && !m_stack.empty())
+    if (closed.destination == Dest::Picture && parent != Dest::Picture && !m_stack.empty())
         finishPicture(closed.inShapePicture);
     else if (closed.destination == Dest::FieldInstruction && parent != Dest::FieldInstruction)
         finishFieldInstruction();
@@ -182,375 +143,54 @@ void RtfParser::skipGroup()
     closeGroup();
 }
 
+// Tokens
+
 void RtfParser::onControlWord(const Token& token)
 {
-    const RtfKeyword keyword = lookupKeyword(token.word);
+    const RtfWord word = lookupWord(token.word);
     if (m_starred) {
         m_starred = false;
-        // After \* only the destinations we read are kept; the rest go with their group.
-        switch (keyword) {
-        case RtfKeyword::FontAltName:
-        case RtfKeyword::FieldInstruction:
-        case RtfKeyword::ShapePicture:
-        case RtfKeyword::NestedTableProperties:
-            break;
-        default:
+        // \* asks a reader to skip the group unless it knows the word after it. A word we know
+        // is obeyed wherever it stands (Word writes \*\cs character styles in mid-group); the
+        // destinations we know but never show skip their group as they do without \*.
+        if (word.group == RtfWordGroup::Unknown) {
             skipGroup();
             return;
         }
     }
     // A fallback is text; a control word ends it (writers never put one there).
     m_fallbackToSkip = 0;
-    if (keyword != RtfKeyword::Unicode)
+    if (word.keyword != RtfKeyword::Unicode)
         settle();
-
-    RtfGroupState& s = state();
-    RtfGroupState::Char& ch = s.character;
-    RtfGroupState::Para& para = s.paragraph;
-    const int p = token.param;
-    switch (keyword) {
-    case RtfKeyword::Unknown:
+    switch (word.group) {
+    case RtfWordGroup::Unknown:
         break;
-
-    case RtfKeyword::Ansi:
-        m_documentCodePage = 1252;
-        invalidateFormats();
+    case RtfWordGroup::Encoding:
+        onEncodingWord(word.keyword, token);
         break;
-    case RtfKeyword::Mac:
-        m_documentCodePage = 10000;
-        invalidateFormats();
+    case RtfWordGroup::Destination:
+        onDestinationWord(word.keyword);
         break;
-    case RtfKeyword::Pc:
-        m_documentCodePage = 437;
-        invalidateFormats();
+    case RtfWordGroup::Font:
+        onFontWord(word.keyword, token.param);
         break;
-    case RtfKeyword::Pca:
-        m_documentCodePage = 850;
-        invalidateFormats();
+    case RtfWordGroup::Color:
+        onColorWord(word.keyword, token.param);
         break;
-    case RtfKeyword::AnsiCodePage:
-        if (token.hasParam && p > 0) {
-            m_documentCodePage = p;
-            invalidateFormats();
-        }
+    case RtfWordGroup::Character:
+        onCharacterWord(word.keyword, token);
         break;
-    case RtfKeyword::DefaultFont:
-        m_defaultFont = p;
-        invalidateFormats();
+    case RtfWordGroup::Paragraph:
+        onParagraphWord(word.keyword, token);
         break;
-    case RtfKeyword::UnicodeSkip:
-        s.unicodeSkip = token.hasParam ? qBound(0, p, 16) : 1;
+    case RtfWordGroup::Table:
+        onTableWord(word.keyword, token.param);
         break;
-    case RtfKeyword::Unicode:
-        if (token.hasParam) {
-            emitUnicode(p);
-            m_fallbackToSkip = s.unicodeSkip;
-        }
+    case RtfWordGroup::Picture:
+        onPictureWord(word.keyword, token.param);
         break;
-
-    case RtfKeyword::FontTable:
-        s.destination = Dest::FontTable;
-        m_fontOpen = false;
-        break;
-    case RtfKeyword::ColorTable:
-        s.destination = Dest::ColorTable;
-        m_colors.clear();
-        m_colorSet = false;
-        m_red = m_green = m_blue = 0;
-        invalidateFormats();
-        break;
-    case RtfKeyword::FontAltName:
-        if (s.destination == Dest::FontTable) {
-            s.destination = Dest::FontAltName;
-            m_fontAltName.clear();
-        } else {
-            skipGroup();
-        }
-        break;
-    case RtfKeyword::Picture:
-        s.destination = Dest::Picture;
-        m_picture = Picture();
-        break;
-    case RtfKeyword::FieldInstruction:
-        s.destination = Dest::FieldInstruction;
-        m_fieldInstruction.clear();
-        break;
-    case RtfKeyword::FieldResult:
-        if (s.destination == Dest::Text) {
-            ch.link = m_pendingLink;
-            m_pendingLink = 0;
-        }
-        break;
-    case RtfKeyword::ShapePicture:
-        s.inShapePicture = true;
-        m_shapePictureShown = false;
-        break;
-    case RtfKeyword::NonShapePicture:
-        // The alternative for readers without shapes: only wanted when the shape gave nothing.
-        if (m_shapePictureShown) {
-            m_shapePictureShown = false;
-            skipGroup();
-        }
-        break;
-    case RtfKeyword::NestedTableProperties:
-        // Word puts only row properties here, but some writers put the nested cells' text in
-        // too; read it, keeping the outer row's definition.
-        s.inNestedRowProperties = true;
-        break;
-    case RtfKeyword::SkipDestination:
-        skipGroup();
-        break;
-
-    case RtfKeyword::Font:
-        if (s.destination == Dest::FontTable) {
-            commitFont();
-            m_fontOpen = true;
-            m_fontNumber = p;
-            m_font = RtfFont();
-            m_fontName.clear();
-            m_fontAltName.clear();
-        } else if (s.destination == Dest::Text) {
-            ch.font = p;
-        }
-        break;
-    case RtfKeyword::FontFamilyNil:
-    case RtfKeyword::FontFamilyRoman:
-    case RtfKeyword::FontFamilySwiss:
-    case RtfKeyword::FontFamilyModern:
-    case RtfKeyword::FontFamilyScript:
-    case RtfKeyword::FontFamilyDecor:
-    case RtfKeyword::FontFamilyTech:
-        if (s.destination == Dest::FontTable)
-            m_font.hint = styleHint(keyword);
-        break;
-    case RtfKeyword::FontCharset:
-        if (s.destination == Dest::FontTable)
-            m_font.charset = p;
-        break;
-    case RtfKeyword::FontCodePage:
-        if (s.destination == Dest::FontTable && p > 0)
-            m_font.codePage = p;
-        break;
-
-    case RtfKeyword::Red:
-        m_red = qBound(0, p, 255);
-        m_colorSet = true;
-        break;
-    case RtfKeyword::Green:
-        m_green = qBound(0, p, 255);
-        m_colorSet = true;
-        break;
-    case RtfKeyword::Blue:
-        m_blue = qBound(0, p, 255);
-        m_colorSet = true;
-        break;
-
-    case RtfKeyword::Plain: {
-        const int link = ch.link;
-        ch = RtfGroupState::Char();
-        ch.link = link;
-        break;
-    }
-    case RtfKeyword::Bold:
-        ch.bold = isOn(token);
-        break;
-    case RtfKeyword::Italic:
-        ch.italic = isOn(token);
-        break;
-    case RtfKeyword::Underline:
-        ch.underline = isOn(token);
-        break;
-    case RtfKeyword::UnderlineNone:
-        ch.underline = false;
-        break;
-    case RtfKeyword::Strike:
-        ch.strike = isOn(token);
-        break;
-    case RtfKeyword::Super:
-        ch.verticalAlign = isOn(token) ? 1 : 0;
-        break;
-    case RtfKeyword::Sub:
-        ch.verticalAlign = isOn(token) ? -1 : 0;
-        break;
-    case RtfKeyword::NoSuperSub:
-        ch.verticalAlign = 0;
-        break;
-    case RtfKeyword::FontSize:
-        ch.halfPoints = token.hasParam && p > 0 ? qBound(2, p, kMaxHalfPoints) : 24;
-        break;
-    case RtfKeyword::Foreground:
-        ch.foreground = qBound(0, p, kMaxTableEntries);
-        break;
-    case RtfKeyword::Background:
-        ch.background = qBound(0, p, kMaxTableEntries);
-        break;
-    case RtfKeyword::Hidden:
-        ch.hidden = isOn(token);
-        break;
-
-    case RtfKeyword::ParagraphDefault:
-        para = RtfGroupState::Para();
-        break;
-    case RtfKeyword::Paragraph:
-        if (s.destination == Dest::Text) {
-            syncFormats();
-            m_builder.endParagraph();
-        }
-        break;
-    case RtfKeyword::Line:
-        emitChar(QChar::LineSeparator);
-        break;
-    case RtfKeyword::Tab:
-        emitChar(u'\t');
-        break;
-    case RtfKeyword::AlignLeft:
-        para.align = RtfGroupState::Para::Align::Left;
-        break;
-    case RtfKeyword::AlignCenter:
-        para.align = RtfGroupState::Para::Align::Center;
-        break;
-    case RtfKeyword::AlignRight:
-        para.align = RtfGroupState::Para::Align::Right;
-        break;
-    case RtfKeyword::AlignJustify:
-        para.align = RtfGroupState::Para::Align::Justify;
-        break;
-    case RtfKeyword::LeftIndent:
-        para.leftIndent = twips(p);
-        break;
-    case RtfKeyword::RightIndent:
-        para.rightIndent = twips(p);
-        break;
-    case RtfKeyword::FirstIndent:
-        para.firstIndent = twips(p);
-        break;
-    case RtfKeyword::SpaceBefore:
-        para.spaceBefore = twips(p);
-        break;
-    case RtfKeyword::SpaceAfter:
-        para.spaceAfter = twips(p);
-        break;
-    case RtfKeyword::LineSpacing:
-        para.lineSpacing = twips(p);
-        break;
-    case RtfKeyword::LineMultiple:
-        para.lineMultiple = isOn(token);
-        break;
-    case RtfKeyword::RightToLeft:
-        para.rightToLeft = true;
-        break;
-    case RtfKeyword::LeftToRight:
-        para.rightToLeft = false;
-        break;
-    case RtfKeyword::InTable:
-        para.inTable = true;
-        break;
-    case RtfKeyword::NestingLevel:
-        para.nestingLevel = qBound(0, p, 64);
-        para.inTable = para.nestingLevel > 0;
-        break;
-
-    case RtfKeyword::RowDefaults:
-        if (s.inNestedRowProperties)
-            break;
-        m_rowBoundaries.clear();
-        m_builder.setRowBoundaries(m_rowBoundaries);
-        break;
-    case RtfKeyword::CellBoundary:
-        if (!s.inNestedRowProperties && m_rowBoundaries.size() < RtfDocumentBuilder::kMaxColumns) {
-            m_rowBoundaries.append(qBound(0, p, 31680 * 4));
-            m_builder.setRowBoundaries(m_rowBoundaries);
-        }
-        break;
-    case RtfKeyword::Cell:
-        if (s.destination == Dest::Text) {
-            syncFormats();
-            m_builder.endCell();
-        }
-        break;
-    case RtfKeyword::Row:
-        if (s.destination == Dest::Text)
-            m_builder.endRow();
-        break;
-    case RtfKeyword::NestedCell:
-    case RtfKeyword::NestedRow:
-        // Nested tables keep their text: each nested cell becomes a paragraph of the outer one.
-        if (s.destination == Dest::Text) {
-            syncFormats();
-            m_builder.endParagraph(false);
-        }
-        break;
-
-    case RtfKeyword::PngBlip:
-        m_picture.kind = PictureKind::Png;
-        break;
-    case RtfKeyword::JpegBlip:
-        m_picture.kind = PictureKind::Jpeg;
-        break;
-    case RtfKeyword::OtherBlip:
-        m_picture.kind = PictureKind::Other;
-        m_picture.data.clear();
-        break;
-    case RtfKeyword::PictureWidth:
-        m_picture.width = qBound(0, p, 1 << 20);
-        break;
-    case RtfKeyword::PictureHeight:
-        m_picture.height = qBound(0, p, 1 << 20);
-        break;
-    case RtfKeyword::PictureGoalWidth:
-        m_picture.goalWidth = qBound(0, p, 31680 * 4);
-        break;
-    case RtfKeyword::PictureGoalHeight:
-        m_picture.goalHeight = qBound(0, p, 31680 * 4);
-        break;
-    case RtfKeyword::PictureScaleX:
-        m_picture.scaleX = qBound(1, p, 10000);
-        break;
-    case RtfKeyword::PictureScaleY:
-        m_picture.scaleY = qBound(1, p, 10000);
-        break;
-
-    case RtfKeyword::EmDash:
-        emitChar(0x2014);
-        break;
-    case RtfKeyword::EnDash:
-        emitChar(0x2013);
-        break;
-    case RtfKeyword::EmSpace:
-        emitChar(0x2003);
-        break;
-    case RtfKeyword::EnSpace:
-        emitChar(0x2002);
-        break;
-    case RtfKeyword::QuarterEmSpace:
-        emitChar(0x2005);
-        break;
-    case RtfKeyword::Bullet:
-        emitChar(0x2022);
-        break;
-    case RtfKeyword::LeftQuote:
-        emitChar(0x2018);
-        break;
-    case RtfKeyword::RightQuote:
-        emitChar(0x2019);
-        break;
-    case RtfKeyword::LeftDoubleQuote:
-        emitChar(0x201C);
-        break;
-    case RtfKeyword::RightDoubleQuote:
-        emitChar(0x201D);
-        break;
-    case RtfKeyword::ZeroWidthJoiner:
-        emitChar(0x200D);
-        break;
-    case RtfKeyword::ZeroWidthNonJoiner:
-        emitChar(0x200C);
-        break;
-    case RtfKeyword::LeftToRightMark:
-        emitChar(0x200E);
-        break;
-    case RtfKeyword::RightToLeftMark:
-        emitChar(0x200F);
+    case RtfWordGroup::SpecialCharacter:
+        emitChar(word.character);
         break;
     }
 }
@@ -562,36 +202,23 @@ void RtfParser::onControlSymbol(char symbol)
         return;
     }
     m_starred = false;
-    if (m_fallbackToSkip > 0) {
-        --m_fallbackToSkip;
+    if (skipsFallbackCharacter())
         return;
-    }
     switch (symbol) {
     case '\\':
     case '{':
-    case '}': {
-        const char byte = symbol;
-        addBytes(QByteArrayView(&byte, 1));
-        break;
-    }
-    case '~':
-        emitChar(0x00A0);
-        break;
-    case '-':
-        emitChar(0x00AD);
-        break;
-    case '_':
-        emitChar(0x2011);
+    case '}':
+        addBytes(QByteArrayView(&symbol, 1));
         break;
     case '\n':
-        if (state().destination == Dest::Text) {
-            settle();
-            syncFormats();
-            m_builder.endParagraph();
-        }
+        endParagraph();
         break;
     default:
-        break; // \: \| and the other symbols of index entries and formulas
+        // \~ and its kind; \: \| and the other symbols of index entries and formulas stand for
+        // nothing here.
+        if (const char16_t c = specialSymbolCharacter(symbol))
+            emitChar(c);
+        break;
     }
 }
 
@@ -607,52 +234,18 @@ void RtfParser::onText(QByteArrayView bytes)
     }
     switch (state().destination) {
     case Dest::Picture:
-        if (m_picture.kind == PictureKind::Other)
-            return;
-        for (const char c : bytes) {
-            int v;
-            if (c >= '0' && c <= '9')
-                v = c - '0';
-            else if (c >= 'a' && c <= 'f')
-                v = c - 'a' + 10;
-            else if (c >= 'A' && c <= 'F')
-                v = c - 'A' + 10;
-            else
-                continue;
-            if (m_picture.nibble < 0) {
-                m_picture.nibble = v;
-            } else {
-                m_picture.data.append(char(m_picture.nibble * 16 + v));
-                m_picture.nibble = -1;
-            }
-        }
+        m_picture.appendHex(bytes);
         return;
     case Dest::ColorTable:
-        for (const char c : bytes) {
-            if (c == ';')
-                commitColor();
-        }
+        onColorTableText(bytes);
         return;
-    case Dest::FontTable: {
-        qsizetype start = 0;
-        for (qsizetype i = 0; i < bytes.size(); ++i) {
-            if (bytes[i] == ';') {
-                addBytes(bytes.sliced(start, i - start));
-                settle();
-                commitFont();
-                start = i + 1;
-            }
-        }
-        addBytes(bytes.sliced(start));
+    case Dest::FontTable:
+    case Dest::FontRealName:
+    case Dest::FontAltName:
+        onFontNameText(bytes);
         return;
-    }
-    case Dest::FontAltName: {
-        // {\*\fname Arial;}: the semicolon ends the name as in the table itself.
-        const qsizetype end = bytes.indexOf(';');
-        addBytes(end < 0 ? bytes : bytes.first(end));
-        return;
-    }
-    default:
+    case Dest::Text:
+    case Dest::FieldInstruction:
         addBytes(bytes);
         return;
     }
@@ -661,12 +254,53 @@ void RtfParser::onText(QByteArrayView bytes)
 void RtfParser::onBinary(QByteArrayView bytes)
 {
     m_starred = false;
-    if (m_fallbackToSkip > 0) {
-        --m_fallbackToSkip;
+    if (skipsFallbackCharacter())
         return;
+    if (state().destination == Dest::Picture)
+        m_picture.appendBinary(bytes);
+}
+
+void RtfParser::onBadHex()
+{
+    recover("a damaged \\' escape");
+    m_starred = false;
+    skipsFallbackCharacter();
+}
+
+bool RtfParser::skipsFallbackCharacter()
+{
+    if (m_fallbackToSkip <= 0)
+        return false;
+    --m_fallbackToSkip;
+    return true;
+}
+
+// Text
+
+void RtfParser::onColorTableText(QByteArrayView bytes)
+{
+    // Only the ';' that end the entries matter.
+    bool ended = false;
+    for (const char c : bytes) {
+        if (c == ';') {
+            m_colors.endEntry();
+            ended = true;
+        }
     }
-    if (state().destination == Dest::Picture && m_picture.kind != PictureKind::Other)
-        m_picture.data.append(bytes);
+    if (ended)
+        invalidateFormats();
+}
+
+void RtfParser::onFontNameText(QByteArrayView bytes)
+{
+    // A ';' ends a name, in the table ("Arial;") as in {\*\fname Arial;}. In the table it ends
+    // the entry's own name for good: text after it, up to the next entry, names nothing.
+    const qsizetype end = bytes.indexOf(';');
+    addBytes(end < 0 ? bytes : bytes.first(end));
+    if (end >= 0 && state().destination == Dest::FontTable) {
+        settle();
+        m_fonts.endName();
+    }
 }
 
 void RtfParser::addBytes(QByteArrayView bytes)
@@ -676,54 +310,34 @@ void RtfParser::addBytes(QByteArrayView bytes)
     const RtfGroupState& s = state();
     if (s.destination == Dest::Text && s.character.hidden)
         return;
-    const CodePage& cp = textCodePage();
-    if (cp.isMultiByte()) {
-        if (m_heldCodePage != &cp)
-            settle();
-        if (m_highSurrogate)
-            settle();
-        m_heldBytes.append(bytes);
-        m_heldCodePage = &cp;
-        return;
-    }
-    settle();
-    m_decoded.resize(bytes.size());
-    char16_t* out = reinterpret_cast<char16_t*>(m_decoded.data());
-    qsizetype n = 0;
-    for (const char b : bytes) {
-        const char16_t c = cp.decodeByte(static_cast<unsigned char>(b));
-        if (c >= 0x20 || c == u'\t')
-            out[n++] = c;
-    }
-    m_decoded.resize(n);
-    emitText(m_decoded);
+    emitText(m_decoder.decode(bytes, textCodePage()));
 }
 
 void RtfParser::emitText(QStringView text)
 {
     if (text.isEmpty())
         return;
-    RtfGroupState& s = state();
+    const RtfGroupState& s = state();
     switch (s.destination) {
     case Dest::Text:
         if (s.character.hidden)
             return;
         syncFormats();
         m_builder.appendText(text);
-        if (s.inShapePicture)
-            break;
-        m_shapePictureShown = false;
+        if (!s.inShapePicture)
+            m_shapePictureShown = false;
         break;
     case Dest::FontTable:
-        if (m_fontName.size() < 256)
-            m_fontName.append(text);
+        m_fonts.appendName(RtfFontTable::Name::Own, text);
+        break;
+    case Dest::FontRealName:
+        m_fonts.appendName(RtfFontTable::Name::Real, text);
         break;
     case Dest::FontAltName:
-        if (m_fontAltName.size() < 256)
-            m_fontAltName.append(text);
+        m_fonts.appendName(RtfFontTable::Name::Alternative, text);
         break;
     case Dest::FieldInstruction:
-        if (m_fieldInstruction.size() < 4096)
+        if (m_fieldInstruction.size() < kMaxFieldInstruction)
             m_fieldInstruction.append(text);
         break;
     case Dest::ColorTable:
@@ -738,59 +352,36 @@ void RtfParser::emitChar(char16_t c)
     emitText(QStringView(&c, 1));
 }
 
-void RtfParser::emitUnicode(int value)
-{
-    // \u takes a signed 16-bit value; some writers give code points above U+FFFF directly.
-    if (value < 0)
-        value += 0x10000;
-    if (value < 0 || value > 0x10FFFF) {
-        settle();
-        emitText(u"\uFFFD");
-        return;
-    }
-    if (value > 0xFFFF) {
-        settle();
-        const char16_t pair[2] = {QChar::highSurrogate(char32_t(value)),
-                                  QChar::lowSurrogate(char32_t(value))};
-        emitText(QStringView(pair, 2));
-        return;
-    }
-    const char16_t unit = char16_t(value);
-    if (QChar::isHighSurrogate(unit)) {
-        settle();
-        m_highSurrogate = unit;
-        return;
-    }
-    if (QChar::isLowSurrogate(unit)) {
-        if (m_highSurrogate) {
-            const char16_t pair[2] = {m_highSurrogate, unit};
-            m_highSurrogate = 0;
-            settle();
-            emitText(QStringView(pair, 2));
-        } else {
-            settle();
-            emitText(u"\uFFFD");
-        }
-        return;
-    }
-    settle();
-    if (unit >= 0x20 || unit == u'\t')
-        emitText(QStringView(&unit, 1));
-}
-
 void RtfParser::settle()
 {
-    if (m_highSurrogate) {
-        m_highSurrogate = 0;
-        emitText(u"\uFFFD");
-    }
-    if (!m_heldBytes.isEmpty()) {
-        QString text = m_heldCodePage->decode(m_heldBytes);
-        m_heldBytes.clear();
-        text.removeIf([](QChar c) { return c.unicode() < 0x20 && c != u'\t'; });
-        emitText(text);
-    }
+    if (m_decoder.hasHeld())
+        emitText(m_decoder.flush());
 }
+
+const CodePage& RtfParser::textCodePage()
+{
+    const RtfGroupState& s = state();
+    if (s.destination == Dest::FontTable || s.destination == Dest::FontRealName ||
+        s.destination == Dest::FontAltName) {
+        return m_decoder.codePage(m_fonts.nameCodePage(m_documentCodePage));
+    }
+    const int font = s.character.font < 0 ? m_fonts.defaultFont() : s.character.font;
+    if (m_textCodePage && font == m_textCodePageFont)
+        return *m_textCodePage;
+    const RtfFont* entry = m_fonts.find(font);
+    const int number = entry && entry->codePage > 0 ? entry->codePage : m_documentCodePage;
+    m_textCodePage = &m_decoder.codePage(number);
+    m_textCodePageFont = font;
+    return *m_textCodePage;
+}
+
+void RtfParser::setDocumentCodePage(int number)
+{
+    m_documentCodePage = number;
+    invalidateFormats();
+}
+
+// Output
 
 void RtfParser::syncFormats()
 {
@@ -798,123 +389,14 @@ void RtfParser::syncFormats()
     if (m_formatsValid && s.character == m_syncedChar && s.paragraph == m_syncedPara)
         return;
     if (!m_formatsValid || !(s.character == m_syncedChar)) {
-        m_builder.setCharFormat(charFormat(s.character));
+        m_builder.setCharFormat(charFormat(s.character, m_fonts, m_colors, m_links));
         m_syncedChar = s.character;
     }
     if (!m_formatsValid || !(s.paragraph == m_syncedPara)) {
-        const RtfGroupState::Para& para = s.paragraph;
-        QTextBlockFormat format;
-        switch (para.align) {
-        case RtfGroupState::Para::Align::Unset:
-            break;
-        case RtfGroupState::Para::Align::Left:
-            format.setAlignment(Qt::AlignLeft);
-            break;
-        case RtfGroupState::Para::Align::Center:
-            format.setAlignment(Qt::AlignHCenter);
-            break;
-        case RtfGroupState::Para::Align::Right:
-            format.setAlignment(Qt::AlignRight);
-            break;
-        case RtfGroupState::Para::Align::Justify:
-            format.setAlignment(Qt::AlignJustify);
-            break;
-        }
-        if (para.leftIndent)
-            format.setLeftMargin(twipsToPixels(para.leftIndent));
-        if (para.rightIndent)
-            format.setRightMargin(twipsToPixels(para.rightIndent));
-        if (para.firstIndent)
-            format.setTextIndent(twipsToPixels(para.firstIndent));
-        if (para.firstIndent < 0) {
-            // A hanging indent has an implicit tab stop at the left indent: the gap between a
-            // list paragraph's bullet and its text. Qt measures tabs from where the first line
-            // starts.
-            format.setTabPositions(
-                {QTextOption::Tab(twipsToPixels(-para.firstIndent), QTextOption::LeftTab)});
-        }
-        if (para.spaceBefore)
-            format.setTopMargin(twipsToPixels(para.spaceBefore));
-        if (para.spaceAfter)
-            format.setBottomMargin(twipsToPixels(para.spaceAfter));
-        if (para.lineSpacing != 0) {
-            if (para.lineMultiple && para.lineSpacing > 0)
-                format.setLineHeight(para.lineSpacing * 100.0 / 240.0,
-                                     QTextBlockFormat::ProportionalHeight);
-            else if (para.lineSpacing > 0)
-                format.setLineHeight(twipsToPixels(para.lineSpacing),
-                                     QTextBlockFormat::MinimumHeight);
-            else
-                format.setLineHeight(twipsToPixels(-para.lineSpacing),
-                                     QTextBlockFormat::FixedHeight);
-        }
-        if (para.rightToLeft)
-            format.setLayoutDirection(Qt::RightToLeft);
-        m_builder.setParagraph(format, para.inTable);
-        m_syncedPara = para;
+        m_builder.setParagraph(blockFormat(s.paragraph), s.paragraph.inTable);
+        m_syncedPara = s.paragraph;
     }
     m_formatsValid = true;
-}
-
-const CodePage& RtfParser::codePage(int number)
-{
-    auto it = m_codePages.find(number);
-    if (it == m_codePages.end())
-        it = m_codePages.emplace(number, std::make_unique<CodePage>(number)).first;
-    return *it->second;
-}
-
-const CodePage& RtfParser::textCodePage()
-{
-    const RtfGroupState& s = state();
-    if (s.destination == Dest::FontTable || s.destination == Dest::FontAltName) {
-        // A font's name is written in the font's own charset, except that the Symbol font's
-        // name is plain ASCII.
-        int number = m_font.codePage > 0
-                         ? m_font.codePage
-                         : CodePage::forCharset(m_font.charset).value_or(m_documentCodePage);
-        return codePage(number == CodePage::kSymbol ? 1252 : number);
-    }
-    const int font = s.character.font < 0 ? m_defaultFont : s.character.font;
-    if (m_textCodePage && font == m_textCodePageFont)
-        return *m_textCodePage;
-    const auto it = m_fonts.constFind(font);
-    const int number = it != m_fonts.cend() && it->codePage > 0 ? it->codePage : m_documentCodePage;
-    m_textCodePage = &codePage(number);
-    m_textCodePageFont = font;
-    return *m_textCodePage;
-}
-
-QTextCharFormat RtfParser::charFormat(const RtfGroupState::Char& ch) const
-{
-    QTextCharFormat format;
-    const auto font = m_fonts.constFind(ch.font < 0 ? m_defaultFont : ch.font);
-    if (font != m_fonts.cend() && !font->families.isEmpty()) {
-        format.setFontFamilies(font->families);
-        format.setFontStyleHint(font->hint);
-    }
-    format.setFontPointSize(ch.halfPoints / 2.0);
-    if (ch.bold)
-        format.setFontWeight(QFont::Bold);
-    if (ch.italic)
-        format.setFontItalic(true);
-    if (ch.underline)
-        format.setFontUnderline(true);
-    if (ch.strike)
-        format.setFontStrikeOut(true);
-    if (ch.verticalAlign > 0)
-        format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
-    else if (ch.verticalAlign < 0)
-        format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
-    if (ch.foreground > 0 && ch.foreground < m_colors.size() && m_colors[ch.foreground].isValid())
-        format.setForeground(m_colors[ch.foreground]);
-    if (ch.background > 0 && ch.background < m_colors.size() && m_colors[ch.background].isValid())
-        format.setBackground(m_colors[ch.background]);
-    if (ch.link > 0 && ch.link <= m_links.size()) {
-        format.setAnchor(true);
-        format.setAnchorHref(m_links[ch.link - 1]);
-    }
-    return format;
 }
 
 void RtfParser::invalidateFormats()
@@ -923,107 +405,37 @@ void RtfParser::invalidateFormats()
     m_textCodePage = nullptr;
 }
 
-void RtfParser::commitFont()
+void RtfParser::endParagraph(bool keepEmpty)
 {
-    if (!m_fontOpen)
+    if (state().destination != Dest::Text)
         return;
-    m_fontOpen = false;
-    const QString name = m_fontName.trimmed();
-    const QString altName = m_fontAltName.trimmed();
-    if (!altName.isEmpty())
-        m_font.families.append(altName);
-    if (!name.isEmpty() && name != altName)
-        m_font.families.append(name);
-    const QString base = baseFamily(name);
-    if (!base.isEmpty() && !m_font.families.contains(base))
-        m_font.families.append(base);
-    if (m_font.codePage <= 0)
-        m_font.codePage = CodePage::forCharset(m_font.charset).value_or(0);
-    // Only the Symbol font itself has Greek where ASCII is; other symbol-charset fonts (the
-    // dingbat ones) have glyphs no Unicode font shares, and their bytes are best left as they are.
-    if (m_font.codePage == CodePage::kSymbol &&
-        !m_font.families.contains(QStringLiteral("Symbol"), Qt::CaseInsensitive))
-        m_font.codePage = 1252;
-    // The Symbol font's bytes become Unicode (Greek, bullets, arrows), which any text face shows.
-    // Naming Symbol would pick the platform's symbol-encoded face, which draws none of them.
-    if (m_font.codePage == CodePage::kSymbol)
-        m_font.families.clear();
-    if (m_fonts.size() < kMaxTableEntries || m_fonts.contains(m_fontNumber))
-        m_fonts.insert(m_fontNumber, m_font);
-    m_fontName.clear();
-    m_fontAltName.clear();
-    invalidateFormats();
-}
-
-void RtfParser::commitColor()
-{
-    if (m_colors.size() < kMaxTableEntries)
-        m_colors.append(m_colorSet ? QColor(m_red, m_green, m_blue) : QColor());
-    m_colorSet = false;
-    m_red = m_green = m_blue = 0;
-    invalidateFormats();
+    settle();
+    syncFormats();
+    m_builder.endParagraph(keepEmpty);
 }
 
 void RtfParser::finishPicture(bool inShapePicture)
 {
-    Picture picture = std::move(m_picture);
-    m_picture = Picture();
-    if (picture.kind == PictureKind::Other || picture.data.isEmpty())
-        return;
+    const RtfPicture picture = std::exchange(m_picture, RtfPicture());
     const RtfGroupState& s = state();
     if (s.destination != Dest::Text || s.character.hidden)
         return;
-
-    QBuffer buffer(&picture.data);
-    buffer.open(QIODevice::ReadOnly);
-    const QByteArray format = picture.kind == PictureKind::Png    ? QByteArrayLiteral("png")
-                              : picture.kind == PictureKind::Jpeg ? QByteArrayLiteral("jpeg")
-                                                                  : QByteArray();
-    QImageReader reader(&buffer, format);
-    const QSize pixels = reader.size();
-    // Refuse pictures that claim more than 64 megapixels before anything is allocated.
-    if (!pixels.isValid()) {
-        recover("a picture that does not decode");
+    const RtfPicture::Decoded decoded = picture.decode(&m_pixelBudget);
+    if (decoded.failure)
+        recover(decoded.failure);
+    if (decoded.image.isNull())
         return;
-    }
-    // Each picture, and all of them together, are held to a pixel budget before anything is
-    // decoded: a few kilobytes of compressed data can claim gigabytes.
-    const qint64 area = qint64(pixels.width()) * pixels.height();
-    if (area > kMaxPicturePixels || area > m_pixelBudget) {
-        recover("a picture too large to show");
-        return;
-    }
-    m_pixelBudget -= area;
-    const QImage image = reader.read();
-    if (image.isNull()) {
-        recover("a picture that does not decode");
-        return;
-    }
-    const double width = picture.goalWidth > 0 ? twipsToPixels(picture.goalWidth) : image.width();
-    const double height =
-        picture.goalHeight > 0 ? twipsToPixels(picture.goalHeight) : image.height();
-    const QSizeF size(qBound(1.0, width * picture.scaleX / 100.0, 20000.0),
-                      qBound(1.0, height * picture.scaleY / 100.0, 20000.0));
     syncFormats();
-    m_builder.appendImage(image, size);
+    m_builder.appendImage(decoded.image, decoded.size);
     m_shapePictureShown = inShapePicture;
 }
 
 void RtfParser::finishFieldInstruction()
 {
-    // HYPERLINK "target" [\l "bookmark"] [\o "tip"]: the result text becomes a link.
-    static const QRegularExpression hyperlink(
-        QStringLiteral(R"re(^\s*HYPERLINK\s+(?:(\\l)\s+)?(?:"([^"]*)"|(\S+)))re"),
-        QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = hyperlink.match(m_fieldInstruction);
+    const QString target = hyperlinkTarget(m_fieldInstruction);
     m_fieldInstruction.clear();
     m_pendingLink = 0;
-    if (!match.hasMatch())
-        return;
-    QString target = match.captured(2).isEmpty() ? match.captured(3) : match.captured(2);
-    if (!match.captured(1).isEmpty())
-        target.prepend(u'#');
-    if (target.isEmpty() || m_links.size() >= kMaxTableEntries)
+    if (target.isEmpty() || m_links.size() >= kMaxLinks)
         return;
     m_links.append(target);
     m_pendingLink = int(m_links.size());

@@ -1,24 +1,22 @@
 #pragma once
 
 // Own
-#include "codepage.h"
+#include "rtfcolortable.h"
 #include "rtfdocumentbuilder.h"
-#include "rtffont.h"
+#include "rtffonttable.h"
 #include "rtfgroupstate.h"
 #include "rtfkeyword.h"
+#include "rtfpicture.h"
+#include "rtftextdecoder.h"
 #include "rtftokenizer.h"
 
 // Qt
-#include <QByteArray>
-#include <QColor>
-#include <QHash>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 // Standard library
-#include <memory>
-#include <unordered_map>
 #include <vector>
 
 class QTextDocument;
@@ -28,6 +26,11 @@ namespace richtext {
 // Interprets the tokens of one RTF document and writes what they mean into a QTextDocument
 // through an RtfDocumentBuilder. One parser reads one document.
 //
+// The parser keeps the group stack and sends each control word to the handler of its group
+// (rtfkeyword.h; the handlers are in rtfparserwords.cpp). The parts it drives have files of their
+// own: the text decoder, the font and color tables, the formats, pictures, fields and the
+// special characters.
+//
 // Input starts at the opening brace of the document's group. Everything is bounded: group
 // nesting past kMaxDepth is flattened into the deepest group, font and color tables stop
 // growing at their limits, pictures are shown only within a pixel budget, and the work per input
@@ -36,12 +39,11 @@ class RtfParser
 {
 public:
     static constexpr int kMaxDepth = 1024;
-    static constexpr int kMaxTableEntries = 4096;
+    static constexpr int kMaxLinks = 4096;
+    static constexpr int kMaxFieldInstruction = 4096; // characters
     // Font sizes are clamped to 300 pt: Qt's layout takes seconds for text some inches tall in
     // narrow table cells, and no document means that.
     static constexpr int kMaxHalfPoints = 600;
-    static constexpr qint64 kMaxPicturePixels = qint64(1) << 24;         // 4096 x 4096
-    static constexpr qint64 kMaxDocumentPicturePixels = qint64(1) << 26; // 256 MB as RGBA
 
     // input must outlive the parser; doc must be empty.
     RtfParser(QByteArrayView input, qsizetype start, QTextDocument* doc);
@@ -55,41 +57,52 @@ public:
     QString recoveryNote() const { return m_recoveryNote; }
 
 private:
-    enum class PictureKind { Unset, Png, Jpeg, Other };
-    struct Picture
-    {
-        PictureKind kind = PictureKind::Unset;
-        QByteArray data;
-        int nibble = -1;
-        int width = 0, height = 0, goalWidth = 0, goalHeight = 0, scaleX = 100, scaleY = 100;
-    };
+    using Token = RtfTokenizer::Token;
 
     RtfGroupState& state() { return m_stack.back(); }
+    int depth() const { return int(m_stack.size()); }
 
     void recover(const char* what);
+    void checkTrailingBytes();
+
+    // Groups
     void openGroup();
     bool closeGroup(); // false once the document's own group has closed
     void skipGroup();
 
-    void onControlWord(const RtfTokenizer::Token& token);
+    // Tokens
+    void onControlWord(const Token& token);
     void onControlSymbol(char symbol);
     void onText(QByteArrayView bytes);
     void onBinary(QByteArrayView bytes);
+    void onBadHex();
+    // Whether a token that counts as one character belongs to the fallback of the last \u.
+    bool skipsFallbackCharacter();
 
+    // Control words, one handler for each group of words
+    void onEncodingWord(RtfKeyword keyword, const Token& token);
+    void onDestinationWord(RtfKeyword keyword);
+    void onFontWord(RtfKeyword keyword, int param);
+    void onColorWord(RtfKeyword keyword, int param);
+    void onCharacterWord(RtfKeyword keyword, const Token& token);
+    void onParagraphWord(RtfKeyword keyword, const Token& token);
+    void onTableWord(RtfKeyword keyword, int param);
+    void onPictureWord(RtfKeyword keyword, int param);
+
+    // Text
+    void onColorTableText(QByteArrayView bytes);
+    void onFontNameText(QByteArrayView bytes);
     void addBytes(QByteArrayView bytes);
     void emitText(QStringView text);
     void emitChar(char16_t c);
-    void emitUnicode(int value);
-    void settle(); // flushes held double-byte text and a lone high surrogate
-    void syncFormats();
-
-    const CodePage& codePage(int number);
+    void settle(); // emits what the decoder holds
     const CodePage& textCodePage();
-    QTextCharFormat charFormat(const RtfGroupState::Char& ch) const;
-    void invalidateFormats();
+    void setDocumentCodePage(int number);
 
-    void commitFont();
-    void commitColor();
+    // Output
+    void syncFormats();
+    void invalidateFormats();
+    void endParagraph(bool keepEmpty = true);
     void finishPicture(bool inShapePicture);
     void finishFieldInstruction();
 
@@ -99,39 +112,26 @@ private:
 
     std::vector<RtfGroupState> m_stack;
     int m_overflowDepth = 0;
-    bool m_starred = false;
-    int m_fallbackToSkip = 0;
-    char16_t m_highSurrogate = 0;
+    bool m_starred = false;   // the last token was \*
+    int m_fallbackToSkip = 0; // characters of the last \u's fallback still to come
     bool m_recovered = false;
     QString m_recoveryNote;
 
     int m_documentCodePage = 1252;
-    int m_defaultFont = 0;
-    std::unordered_map<int, std::unique_ptr<CodePage>> m_codePages;
+    RtfTextDecoder m_decoder;
     const CodePage* m_textCodePage = nullptr; // cache for m_textCodePageFont
     int m_textCodePageFont = 0;
-    QByteArray m_heldBytes; // double-byte text waiting for its trail bytes
-    const CodePage* m_heldCodePage = nullptr;
-    QString m_decoded;
 
-    QHash<int, RtfFont> m_fonts;
-    bool m_fontOpen = false;
-    int m_fontNumber = 0;
-    RtfFont m_font;
-    QString m_fontName;
-    QString m_fontAltName;
-
-    QList<QColor> m_colors;
-    int m_red = 0, m_green = 0, m_blue = 0;
-    bool m_colorSet = false;
+    RtfFontTable m_fonts;
+    RtfColorTable m_colors;
 
     QList<int> m_rowBoundaries;
-    Picture m_picture;
+    RtfPicture m_picture;
+    qint64 m_pixelBudget = RtfPicture::kMaxDocumentPixels;
+    bool m_shapePictureShown = false;
     QString m_fieldInstruction;
     QStringList m_links;
-    int m_pendingLink = 0;
-    bool m_shapePictureShown = false;
-    qint64 m_pixelBudget = kMaxDocumentPicturePixels;
+    int m_pendingLink = 0; // the link the next \fldrslt shows, 0 for none
 
     bool m_formatsValid = false;
     RtfGroupState::Char m_syncedChar;

@@ -1,5 +1,8 @@
 #include "rtftokenizer.h"
 
+// Own
+#include "rtfhex.h"
+
 // Standard library
 #include <array>
 
@@ -15,17 +18,6 @@ bool isLetter(unsigned char c)
 bool isDigit(unsigned char c)
 {
     return c >= '0' && c <= '9';
-}
-
-int hexValue(unsigned char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 // Bytes that end a run of plain text.
@@ -65,7 +57,7 @@ RtfTokenizer::Token RtfTokenizer::next()
             ++m_pos;
             continue;
         case '\\':
-            if (!isHexEscape(m_pos))
+            if (hexEscapeAt(m_pos) < 0)
                 return controlSequence();
             [[fallthrough]];
         default:
@@ -75,10 +67,13 @@ RtfTokenizer::Token RtfTokenizer::next()
     return makeToken(Type::End);
 }
 
-bool RtfTokenizer::isHexEscape(qsizetype pos) const
+int RtfTokenizer::hexEscapeAt(qsizetype pos) const
 {
-    return pos + 3 < m_input.size() && m_input[pos] == '\\' && m_input[pos + 1] == '\'' &&
-           hexValue(m_input[pos + 2]) >= 0 && hexValue(m_input[pos + 3]) >= 0;
+    if (pos + 3 >= m_input.size() || m_input[pos] != '\\' || m_input[pos + 1] != '\'')
+        return -1;
+    const int high = hexDigitValue(m_input[pos + 2]);
+    const int low = hexDigitValue(m_input[pos + 3]);
+    return high < 0 || low < 0 ? -1 : high * 16 + low;
 }
 
 RtfTokenizer::Token RtfTokenizer::textRun()
@@ -96,8 +91,8 @@ RtfTokenizer::Token RtfTokenizer::textRun()
             m_text.append(data + start, m_pos - start);
         } else if (c == '\r' || c == '\n' || c == '\0') {
             ++m_pos;
-        } else if (isHexEscape(m_pos)) {
-            m_text.append(char(hexValue(data[m_pos + 2]) * 16 + hexValue(data[m_pos + 3])));
+        } else if (const int byte = hexEscapeAt(m_pos); byte >= 0) {
+            m_text.append(char(byte));
             m_pos += 4;
         } else {
             break;

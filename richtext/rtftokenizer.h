@@ -52,13 +52,13 @@ public:
     bool skipGroup();
 
     qsizetype position() const { return m_pos; }
-    bool atEnd() const { return m_pos >= m_input.size(); }
     bool binaryTruncated() const { return m_binaryTruncated; }
 
 private:
     Token controlSequence();
     Token textRun();
-    bool isHexEscape(qsizetype pos) const;
+    // The byte of a well-formed \'hh escape at pos, or -1.
+    int hexEscapeAt(qsizetype pos) const;
 
     QByteArrayView m_input;
     qsizetype m_pos = 0;

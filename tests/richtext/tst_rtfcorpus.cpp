@@ -62,7 +62,7 @@ private slots:
 void TestRtfCorpus::initTestCase()
 {
     if (kCorpus.isEmpty() || !QDir(kCorpus).exists())
-        QSKIP("The shared RTF corpus (../shared/corpus/rtf) is not there");
+        QSKIP("The shared RTF corpus is not there (CMake variable FISHPAIRS_RTF_CORPUS_DIR)");
 }
 
 void TestRtfCorpus::corpus_data()

@@ -164,6 +164,14 @@ void TestRtfReader::text_data()
                              << QString::fromUtf16(u"é") << false;
     QTest::newRow("symbol 2") << QByteArray(R"({\rtf1{\fonttbl{\f0\fcharset2 Symbol;}}\f0 a\'b7})")
                               << QString::fromUtf16(u"α•") << false;
+    QTest::newRow("symbol entry with panose")
+        << QByteArray(
+               R"({\rtf1{\fonttbl{\f0\fcharset204 Arial;}{\f3\froman\fcharset2\fprq2{\*\panose 05050102010706020507}Symbol;}}\f3 a\'b7})")
+        << QString::fromUtf16(u"α•") << false;
+    QTest::newRow("symbol entry, charset after falt and panose")
+        << QByteArray(
+               R"({\rtf1{\fonttbl{\f3{\*\panose 05050102010706020507}\froman{\*\falt Symbol}\fcharset2 Symbol;}}\f3 a\'b7})")
+        << QString::fromUtf16(u"α•") << false;
     QTest::newRow("dingbat font") << QByteArray(
                                          R"({\rtf1{\fonttbl{\f0\fcharset2 Wingdings;}}\f0 a})")
                                   << "a" << false;
@@ -240,6 +248,16 @@ void TestRtfReader::text_data()
                                  << false;
     QTest::newRow("upr keeps ansi text")
         << QByteArray(R"({\rtf1 {\upr{ansi}{\*\ud{\u1078?}}}})") << "ansi" << false;
+    QTest::newRow("star before a known word")
+        << QByteArray(R"({\rtf1 {\i0\*\b Hello} World})") << "Hello World" << false;
+    QTest::newRow("star before a character style")
+        << QByteArray(R"({\rtf1 {\i0\*\cs7 Hello} World})") << "Hello World" << false;
+    QTest::newRow("star before a style in a field result")
+        << QByteArray(
+               R"({\rtf1 see {\field{\*\fldinst HYPERLINK "x"}{\fldrslt{\*\cs15\ul\cf2 rules}}}.})")
+        << "see rules." << false;
+    QTest::newRow("star before an unknown word mid-group")
+        << QByteArray(R"({\rtf1 {\i0\*\csx7 Hello} World})") << " World" << false;
 
     // Tables
     QTest::newRow("table row") << QByteArray(R"({\rtf1\trowd\cellx1000\cellx2000\cellx3000
@@ -412,6 +430,11 @@ void TestRtfReader::charFormat_data()
                                  << "family" << QVariant(QStringList{"Arial", "Arial CYR"});
     QTest::newRow("font hint") << "arial"
                                << "hint" << QVariant(int(QFont::SansSerif));
+    QTest::newRow("star obeys a known word") << "kept"
+                                             << "weight" << QVariant(int(QFont::Bold));
+    QTest::newRow("entry with panose and falt")
+        << "panosed"
+        << "family" << QVariant(QStringList{"Arial", "Helvetica"});
     QTest::newRow("deff family") << "normal"
                                  << "family" << QVariant(QStringList{"Times New Roman"});
     QTest::newRow("plain resets") << "reset"
@@ -426,11 +449,13 @@ void TestRtfReader::charFormat()
     QFETCH(QString, property);
     QFETCH(QVariant, expected);
     const QByteArray rtf = R"({\rtf1\deff0{\fonttbl{\f0\froman Times New Roman;}
-{\f1\fswiss\fcharset204{\*\fname Arial;}Arial CYR;}}
+{\f1\fswiss\fcharset204{\*\fname Arial;}Arial CYR;}
+{\f2\fswiss\fcharset204\fprq2{\*\panose 020b0604020202020204}Arial{\*\falt Helvetica};}}
 {\colortbl;\red255\green0\blue0;\red0\green0\blue255;}
 normal {\b bold \b0 unbold} {\i ital} {\ul under\ulnone  notunder} {\strike struck}
 {\super sup} {\sub lower\nosupersub  level} {\fs40 big} {\cf1 red} {\cb2 onblue}
-{\highlight1 marked} {\f1 arial} {\b\plain reset} {\i x}after {\fs2938 huge}})";
+{\highlight1 marked} {\f1 arial} {\b\plain reset} {\i x}after {\fs2938 huge}
+{\f2 panosed} {\i0\*\b kept}})";
     QTextDocument doc;
     richtext::RtfReader reader;
     QVERIFY(reader.read(rtf, &doc));

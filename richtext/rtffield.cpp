@@ -1,0 +1,22 @@
+#include "rtffield.h"
+
+// Qt
+#include <QRegularExpression>
+
+namespace richtext {
+
+QString hyperlinkTarget(const QString& instruction)
+{
+    static const QRegularExpression hyperlink(
+        QStringLiteral(R"re(^\s*HYPERLINK\s+(?:(\\l)\s+)?(?:"([^"]*)"|(\S+)))re"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = hyperlink.match(instruction);
+    if (!match.hasMatch())
+        return {};
+    QString target = match.captured(2).isEmpty() ? match.captured(3) : match.captured(2);
+    if (!match.captured(1).isEmpty())
+        target.prepend(u'#');
+    return target;
+}
+
+} // namespace richtext

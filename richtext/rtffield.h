@@ -1,0 +1,13 @@
+#pragma once
+
+// Qt
+#include <QString>
+
+namespace richtext {
+
+// The target of a field instruction (\fldinst) that makes a hyperlink,
+// HYPERLINK "target" [\l "bookmark"] [\o "tip"]: the target, or "#bookmark" for \l. Empty for
+// any other field.
+QString hyperlinkTarget(const QString& instruction);
+
+} // namespace richtext
