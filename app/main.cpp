@@ -2,16 +2,20 @@
 // closes.
 
 // Local
-#include "module1.h"
-#include "startup.h"
+#include "windows/module1.h"
+#include "windows/startup.h"
+#include "windows/tileviewaccessible.h"
 
 // Qt
+#include <QAccessible>
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("fishpairs"));
+    // The board's 132 tiles as buttons for screen readers.
+    QAccessible::installFactory(TileViewAccessible::factory);
     Module1 module;
     auto* window = new startup(module);
     window->setAttribute(Qt::WA_DeleteOnClose);

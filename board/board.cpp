@@ -1,9 +1,10 @@
-#include "board.h"
+#include "board/board.h"
 
 // Local
-#include "clocktext.h"
+#include "board/elapsedtime.h"
+#include "board/partners.h"
 
-// Library
+// Standard library
 #include <cassert>
 #include <cmath>
 #include <cstdlib>
@@ -170,8 +171,8 @@ Outcome Board::ClickTile(int index)
     }
 
     ClickedFace_ = FaceAt_[index];
-    PartnerStep_ = (ClickedFace_ % 2 == 0) ? 1 : -1;
-    if (ClickedFace_ - SelectedFace_ != PartnerStep_) {
+    PartnerStep_ = partnerStep(ClickedFace_);
+    if (!arePartners(ClickedFace_, SelectedFace_)) {
         // No pair (the same tile and the same face included): the selection drops back.
         outcome.moves.append(moveBy(SelectedPosition_, -kLift, -kLift));
         SelectedFace_ = -1;
@@ -192,23 +193,27 @@ Outcome Board::ClickTile(int index)
     return outcome;
 }
 
-Outcome Board::Hint()
+Board::Positions Board::FreeStanding() const
 {
-    // The candidates, highest position first: tiles still on the board that are free. Testing
-    // only these pairs gives the same pair, in the same order, as trying every position.
-    std::array<std::int16_t, kPositions> candidates;
-    int count = 0;
+    Positions free;
     for (int p = kPositions - 1; p >= 0; --p)
         if (!IsRemoved(p) && IsFree(p))
-            candidates[count++] = std::int16_t(p);
+            free.append(std::int16_t(p));
+    return free;
+}
 
+Outcome Board::Hint()
+{
+    // Trying only the tiles that stand and are free gives the same pair, in the same order, as
+    // trying every position.
+    const Positions candidates = FreeStanding();
     Outcome outcome;
-    for (int a = 0; a < count; ++a) {
+    for (qsizetype a = 0; a < candidates.size(); ++a) {
         const int i = candidates[a];
-        for (int b = a + 1; b < count; ++b) {
+        for (qsizetype b = a + 1; b < candidates.size(); ++b) {
             const int j = candidates[b];
-            PartnerStep_ = (FaceAt_[i] % 2 == 0) ? 1 : -1;
-            if (FaceAt_[i] - FaceAt_[j] == PartnerStep_) {
+            PartnerStep_ = partnerStep(FaceAt_[i]);
+            if (arePartners(FaceAt_[i], FaceAt_[j])) {
                 outcome.moves.append(moveBy(i, kHintShift, kHintShift));
                 outcome.moves.append(moveBy(j, kHintShift, kHintShift));
                 return outcome;
@@ -221,7 +226,7 @@ Outcome Board::Hint()
 
 QString Board::ClockText(float now) const
 {
-    return clockText(now, DealTime_);
+    return elapsedTimeText(now, DealTime_);
 }
 
 std::optional<Circle> Board::CelebrationStep(RandomSource& random, float scaleWidth,

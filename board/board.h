@@ -1,15 +1,15 @@
 #pragma once
 
 // Local
-#include "circle.h"
-#include "layout.h"
-#include "randomsource.h"
+#include "board/circle.h"
+#include "board/layout.h"
+#include "board/randomsource.h"
 
 // Qt
 #include <QString>
 #include <QVarLengthArray>
 
-// Library
+// Standard library
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -117,6 +117,11 @@ public:
     float Top(int p) const { return places_[checked(p)].top; }
     // A tile whose Top is exactly -2000 counts as removed.
     bool IsRemoved(int p) const { return places_[checked(p)].top == kParked; }
+
+    using Positions = QVarLengthArray<std::int16_t, layout::kPositions>;
+    // The tiles a player may take now, standing and free, highest position first: the order in
+    // which the hint tries them.
+    Positions FreeStanding() const;
 
 private:
     static int checked(int p);

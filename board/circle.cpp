@@ -1,6 +1,6 @@
-#include "circle.h"
+#include "board/circle.h"
 
-// Library
+// Standard library
 #include <cmath>
 
 namespace board {

@@ -1,6 +1,6 @@
 #pragma once
 
-// Library
+// Standard library
 #include <array>
 
 namespace board {

@@ -1,4 +1,4 @@
-#include "facepath.h"
+#include "board/facepath.h"
 
 namespace board {
 

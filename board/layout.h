@@ -16,7 +16,7 @@
 // The tables below hold the numbers exactly as the board was designed; everything else in this
 // file is derived from them at compile time.
 
-// Library
+// Standard library
 #include <array>
 #include <cstdint>
 #include <span>

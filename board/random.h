@@ -1,9 +1,9 @@
 #pragma once
 
 // Local
-#include "randomsource.h"
+#include "board/randomsource.h"
 
-// Library
+// Standard library
 #include <cstdint>
 #include <random>
 

@@ -1,4 +1,4 @@
-#include "colours.h"
+#include "windows/colours.h"
 
 // Qt
 #include <QApplication>

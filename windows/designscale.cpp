@@ -1,6 +1,6 @@
-#include "designscale.h"
+#include "windows/designscale.h"
 
-// Library
+// Standard library
 #include <algorithm>
 #include <cmath>
 
@@ -43,6 +43,13 @@ QRect DesignScale::toPixelRect(const QRectF& twips) const
     const int right = int(std::lround(exact.right()));
     const int bottom = int(std::lround(exact.bottom()));
     return {left, top, right - left, bottom - top};
+}
+
+QRect DesignScale::pictureRect(QPointF twips, QSize picture) const
+{
+    const QPointF topLeft = toPixels(twips);
+    return {QPoint(int(std::lround(topLeft.x())), int(std::lround(topLeft.y()))),
+            (QSizeF(picture) * zoom_).toSize()};
 }
 
 void DesignLayout::place(QWidget* widget, const QRect& twips, double pointSize, bool bold)

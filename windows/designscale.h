@@ -7,7 +7,7 @@
 #include <QRectF>
 #include <QWidget>
 
-// Library
+// Standard library
 #include <vector>
 
 // Maps the windows' design units, twips, onto logical pixels: 15 twips to a pixel at zoom 1,
@@ -33,6 +33,9 @@ public:
     QRectF toPixels(const QRectF& twips) const;
     // Edges are rounded one by one, so controls that touch in twips touch on the screen.
     QRect toPixelRect(const QRectF& twips) const;
+    // Where a picture of picture pixels (one for every 15 twips of the design) placed at twips is
+    // drawn: its top-left corner on a whole pixel, its size the picture's at the zoom.
+    QRect pictureRect(QPointF twips, QSize picture) const;
     QPointF toTwips(QPointF pixels) const { return (pixels - origin_) / pixelsPerTwip(); }
 
     static constexpr double kTwipsPerPixel = 15.0;

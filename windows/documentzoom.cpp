@@ -1,4 +1,4 @@
-#include "documentzoom.h"
+#include "windows/documentzoom.h"
 
 // Qt
 #include <QAbstractTextDocumentLayout>
@@ -6,7 +6,7 @@
 #include <QTextDocument>
 #include <QWidget>
 
-// Library
+// Standard library
 #include <cmath>
 
 namespace {

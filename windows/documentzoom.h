@@ -4,7 +4,7 @@
 #include <QPaintDevice>
 #include <QTextBlock>
 
-// Library
+// Standard library
 #include <memory>
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "focusring.h"
+#include "windows/focusring.h"
 
 // Qt
 #include <QFocusEvent>

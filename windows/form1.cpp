@@ -1,10 +1,10 @@
-#include "form1.h"
+#include "windows/form1.h"
 
 // Local
-#include "module1.h"
-#include "problem.h"
-#include "rtfreader.h"
-#include "showagain.h"
+#include "richtext/rtfreader.h"
+#include "windows/module1.h"
+#include "windows/problem.h"
+#include "windows/showagain.h"
 
 // Qt
 #include <QFileInfo>

@@ -1,13 +1,13 @@
 #pragma once
 
 // Local
-#include "designscale.h"
-#include "documentzoom.h"
+#include "windows/designscale.h"
+#include "windows/documentzoom.h"
 
 // Qt
 #include <QWidget>
 
-// Library
+// Standard library
 #include <memory>
 
 class QTextBrowser;

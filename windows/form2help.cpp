@@ -1,18 +1,18 @@
-#include "form2help.h"
+#include "windows/form2help.h"
 
 // Local
-#include "colours.h"
-#include "focusring.h"
-#include "module1.h"
-#include "problem.h"
-#include "showagain.h"
-#include "tileset.h"
+#include "windows/colours.h"
+#include "windows/focusring.h"
+#include "windows/module1.h"
+#include "windows/problem.h"
+#include "windows/showagain.h"
+#include "windows/tileset.h"
 
 // Qt
 #include <QPainter>
 #include <QPushButton>
 
-// Library
+// Standard library
 #include <cmath>
 
 namespace {
@@ -46,21 +46,15 @@ void Form2help::showFor(Module1& module, QWidget* parent)
         return;
     }
     // All 44 pictures or no window: a legend with holes would mislead.
-    QString error;
-    const std::optional<TileView::Faces> faces = TileSet::load(module.CardSet, &error);
-    if (!faces) {
-        showProblem(parent,
-                    QStringLiteral("The faces cannot be shown: a picture of the tile set \"%1\" "
-                                   "cannot be read.")
-                        .arg(module.CardSet),
-                    error);
+    const std::optional<Faces> faces =
+        TileSet::loadOrTell(module.CardSet, parent, QStringLiteral("The faces cannot be shown"));
+    if (!faces)
         return;
-    }
     module.help = new Form2help(*faces);
     module.help->showMaximized();
 }
 
-Form2help::Form2help(const TileView::Faces& faces, QWidget* parent) : QWidget(parent), Image2(faces)
+Form2help::Form2help(const Faces& faces, QWidget* parent) : QWidget(parent), Image2(faces)
 {
     setObjectName(QStringLiteral("Form2help"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -88,9 +82,7 @@ QPoint Form2help::imagePlace(int k)
 
 QRect Form2help::imageRect(int k) const
 {
-    const QPointF topLeft = scale_.toPixels(QPointF(imagePlace(k)));
-    return {QPoint(int(std::lround(topLeft.x())), int(std::lround(topLeft.y()))),
-            (QSizeF(Image2[k].size()) * scale_.zoom()).toSize()};
+    return scale_.pictureRect(QPointF(imagePlace(k)), Image2[k].size());
 }
 
 void Form2help::resizeEvent(QResizeEvent*)
@@ -99,15 +91,14 @@ void Form2help::resizeEvent(QResizeEvent*)
     scale_ = DesignScale::fitting(kDesignArea, size());
     layout_.apply(scale_);
     if (rescale)
-        for (int k = 0; k < TileView::kFaces; ++k)
-            shown_[k] = TileView::scaledFace(Image2[k], scale_.zoom(), devicePixelRatioF());
+        shown_ = scaledFaces(Image2, scale_.zoom(), devicePixelRatioF());
 }
 
 void Form2help::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     // In index order, so the odd (left) picture of a row lies over the even one it overlaps.
-    for (int k = 0; k < TileView::kFaces; ++k)
+    for (int k = 0; k < kFaces; ++k)
         painter.drawPixmap(imageRect(k).topLeft(), shown_[k].isNull() ? Image2[k] : shown_[k]);
 }
 

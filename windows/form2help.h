@@ -1,8 +1,8 @@
 #pragma once
 
 // Local
-#include "designscale.h"
-#include "tileview.h"
+#include "windows/designscale.h"
+#include "windows/tileset.h"
 
 // Qt
 #include <QWidget>
@@ -22,7 +22,7 @@ public:
     // read gets a message on parent, and no window.
     static void showFor(Module1& module, QWidget* parent);
 
-    explicit Form2help(const TileView::Faces& faces, QWidget* parent = nullptr);
+    explicit Form2help(const Faces& faces, QWidget* parent = nullptr);
 
     // Where Image2(k), the picture of face k + 1, stands in the design, in twips.
     static QPoint imagePlace(int k);
@@ -37,8 +37,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    TileView::Faces Image2;
-    TileView::Faces shown_; // Image2 scaled for the zoom and the screen
+    Faces Image2;
+    Faces shown_; // Image2 scaled for the zoom and the screen
     QPushButton* Command1;
     DesignLayout layout_;
     DesignScale scale_;

@@ -1,13 +1,13 @@
-#include "game.h"
+#include "windows/game.h"
 
 // Local
-#include "colours.h"
-#include "focusring.h"
-#include "form2help.h"
-#include "module1.h"
-#include "problem.h"
-#include "tileset.h"
-#include "tileview.h"
+#include "windows/colours.h"
+#include "windows/focusring.h"
+#include "windows/form2help.h"
+#include "windows/module1.h"
+#include "windows/problem.h"
+#include "windows/tileset.h"
+#include "windows/tileview.h"
 
 // Qt
 #include <QCloseEvent>
@@ -15,7 +15,7 @@
 #include <QPushButton>
 #include <QTime>
 
-// Library
+// Standard library
 #include <chrono>
 
 namespace {
@@ -167,16 +167,10 @@ void Game::Command1_Click()
         return;
     }
     // Every picture is read before a tile is placed, so a broken set deals nothing.
-    QString error;
-    const std::optional<TileView::Faces> faces = TileSet::load(module_.CardSet, &error);
-    if (!faces) {
-        showProblem(this,
-                    QStringLiteral("The tiles cannot be dealt: a picture of the tile set "
-                                   "\"%1\" cannot be read.")
-                        .arg(module_.CardSet),
-                    error);
+    const std::optional<Faces> faces =
+        TileSet::loadOrTell(module_.CardSet, this, QStringLiteral("The tiles cannot be dealt"));
+    if (!faces)
         return;
-    }
     random_.seed(fixedSeed_.value_or(
         std::uint32_t(std::chrono::high_resolution_clock::now().time_since_epoch().count())));
     const board::Outcome outcome = board_.Deal(random_, module_.CardSet, timeOfDay_());

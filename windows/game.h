@@ -1,15 +1,15 @@
 #pragma once
 
 // Local
-#include "board.h"
-#include "designscale.h"
-#include "random.h"
+#include "board/board.h"
+#include "board/random.h"
+#include "windows/designscale.h"
 
 // Qt
 #include <QTimer>
 #include <QWidget>
 
-// Library
+// Standard library
 #include <cstdint>
 #include <functional>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "problem.h"
+#include "windows/problem.h"
 
 // Qt
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "showagain.h"
+#include "windows/showagain.h"
 
 // Qt
 #include <QWidget>

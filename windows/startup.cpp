@@ -1,13 +1,13 @@
-#include "startup.h"
+#include "windows/startup.h"
 
 // Local
-#include "colours.h"
-#include "focusring.h"
-#include "form1.h"
-#include "game.h"
-#include "module1.h"
-#include "showagain.h"
-#include "tilesetsuggestions.h"
+#include "windows/colours.h"
+#include "windows/focusring.h"
+#include "windows/form1.h"
+#include "windows/game.h"
+#include "windows/module1.h"
+#include "windows/showagain.h"
+#include "windows/tilesetsuggestions.h"
 
 // Qt
 #include <QKeyEvent>

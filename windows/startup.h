@@ -1,7 +1,7 @@
 #pragma once
 
 // Local
-#include "designscale.h"
+#include "windows/designscale.h"
 
 // Qt
 #include <QWidget>

@@ -1,7 +1,7 @@
-#include "tileaccessible.h"
+#include "windows/tileaccessible.h"
 
 // Local
-#include "tileview.h"
+#include "windows/tileview.h"
 
 TileAccessible::TileAccessible(TileView* view, int position) : view_(view), position_(position) {}
 

@@ -1,7 +1,8 @@
-#include "tileset.h"
+#include "windows/tileset.h"
 
 // Local
-#include "facepath.h"
+#include "board/facepath.h"
+#include "windows/problem.h"
 
 // Qt
 #include <QFile>
@@ -9,8 +10,9 @@
 #include <QImageReader>
 #include <QLocale>
 
-// Library
+// Standard library
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -142,14 +144,60 @@ QImage TileSet::loadPicture(const QString& path, QString* error)
                         .arg(reader.errorString()));
     return image;
 }
-std::optional<TileView::Faces> TileSet::load(const QString& cardSet, QString* error)
+std::optional<Faces> TileSet::load(const QString& cardSet, QString* error)
 {
-    TileView::Faces faces;
-    for (int face = 1; face <= TileView::kFaces; ++face) {
+    Faces faces;
+    for (int face = 1; face <= kFaces; ++face) {
         const QImage image = loadPicture(board::facePicturePath(cardSet, face), error);
         if (image.isNull())
             return std::nullopt;
         faces[face - 1] = QPixmap::fromImage(image);
     }
     return faces;
+}
+
+std::optional<Faces> TileSet::loadOrTell(const QString& cardSet, QWidget* window,
+                                         const QString& what)
+{
+    QString error;
+    std::optional<Faces> faces = load(cardSet, &error);
+    if (!faces)
+        showProblem(window,
+                    QStringLiteral("%1: a picture of the tile set \"%2\" cannot be read.")
+                        .arg(what, cardSet),
+                    error);
+    return faces;
+}
+
+namespace {
+
+// A face enlarged for the screen. Faces are small drawings with crisp, antialiased lines. Scaled
+// smoothly in one step they blur; pixel by pixel they turn blocky at large factors. Doubling the
+// pixels first and scaling smoothly from there keeps the lines crisp without visible blocks (we
+// compared the three at 1.6x, 2.3x and 4.6x).
+QPixmap scaledFace(const QPixmap& face, double factor, qreal devicePixelRatio)
+{
+    const QSize target = (QSizeF(face.size()) * factor).toSize() * devicePixelRatio;
+    if (target == face.size() || target.isEmpty())
+        return face;
+    QImage image = face.toImage();
+    const int whole = std::min(2, int(std::ceil(factor * devicePixelRatio)));
+    if (whole > 1)
+        image = image.scaled(face.size() * whole, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    if (image.size() != target)
+        image = image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QPixmap shown = QPixmap::fromImage(image);
+    shown.setDevicePixelRatio(devicePixelRatio);
+    return shown;
+}
+
+} // namespace
+
+Faces scaledFaces(const Faces& faces, double zoom, qreal devicePixelRatio)
+{
+    Faces shown;
+    for (int k = 0; k < kFaces; ++k)
+        if (!faces[k].isNull())
+            shown[k] = scaledFace(faces[k], zoom, devicePixelRatio);
+    return shown;
 }

@@ -1,4 +1,4 @@
-#include "tilesetsuggestions.h"
+#include "windows/tilesetsuggestions.h"
 
 // Qt
 #include <QDir>
@@ -7,7 +7,7 @@
 #include <QScreen>
 #include <QScrollBar>
 
-// Library
+// Standard library
 #include <algorithm>
 
 namespace {

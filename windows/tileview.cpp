@@ -1,16 +1,15 @@
-#include "tileview.h"
+#include "windows/tileview.h"
 
 // Local
-#include "tileviewaccessible.h"
+#include "board/partners.h"
 
 // Qt
 #include <QAccessible>
 #include <QKeyEvent>
-#include <QLineF>
 #include <QMouseEvent>
 #include <QPainter>
 
-// Library
+// Standard library
 #include <algorithm>
 #include <cmath>
 
@@ -19,34 +18,12 @@ TileView::TileView(const board::Board& board, QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("Image1"));
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Board"));
-    static const bool accessible = (QAccessible::installFactory(TileViewAccessible::factory), true);
-    Q_UNUSED(accessible);
-}
-
-// A face enlarged for the screen. Faces are small drawings with crisp, antialiased lines. Scaled
-// smoothly in one step they blur; pixel by pixel they turn blocky at large factors. Doubling the
-// pixels first and scaling smoothly from there keeps the lines crisp without visible blocks (we
-// compared the three at 1.6x, 2.3x and 4.6x).
-QPixmap TileView::scaledFace(const QPixmap& face, double factor, qreal devicePixelRatio)
-{
-    const QSize target = (QSizeF(face.size()) * factor).toSize() * devicePixelRatio;
-    if (target == face.size() || target.isEmpty())
-        return face;
-    QImage image = face.toImage();
-    const int whole = std::min(2, int(std::ceil(factor * devicePixelRatio)));
-    if (whole > 1)
-        image = image.scaled(face.size() * whole, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    if (image.size() != target)
-        image = image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    QPixmap shown = QPixmap::fromImage(image);
-    shown.setDevicePixelRatio(devicePixelRatio);
-    return shown;
 }
 
 void TileView::setFaces(const Faces& faces)
 {
     faces_ = faces;
-    scaleFaces();
+    shown_ = scaledFaces(faces_, scale_.zoom(), devicePixelRatioF());
     update();
 }
 
@@ -55,16 +32,8 @@ void TileView::setScale(const DesignScale& scale)
     const bool rescale = scale.zoom() != scale_.zoom();
     scale_ = scale;
     if (rescale)
-        scaleFaces();
+        shown_ = scaledFaces(faces_, scale_.zoom(), devicePixelRatioF());
     update();
-}
-
-void TileView::scaleFaces()
-{
-    const qreal ratio = devicePixelRatioF();
-    for (int face = 0; face < kFaces; ++face)
-        shown_[face] =
-            faces_[face].isNull() ? QPixmap() : scaledFace(faces_[face], scale_.zoom(), ratio);
 }
 
 const QPixmap* TileView::pictureOf(int p) const
@@ -86,11 +55,8 @@ QSize TileView::pictureSize(int p) const
 
 QRect TileView::rectAt(const board::TilePlace& place, QSize picture) const
 {
-    // On whole pixels, the same for drawing and for hitting, so a click always lands on the tile
-    // that is drawn under it.
-    const QPointF topLeft = scale_.toPixels(QPointF(place.left, place.top));
-    return {QPoint(int(std::lround(topLeft.x())), int(std::lround(topLeft.y()))),
-            (QSizeF(picture) * scale_.zoom()).toSize()};
+    // The same for drawing and for hitting, so a click always lands on the tile drawn under it.
+    return scale_.pictureRect(QPointF(place.left, place.top), picture);
 }
 
 QRect TileView::tileRect(int p) const
@@ -157,9 +123,8 @@ void TileView::showMoves(const board::Outcome& outcome)
 {
     for (const board::TileMove& move : outcome.moves) {
         const QSize picture = pictureSize(move.position);
-        // The focus ring is drawn just outside a tile's picture as well.
-        update(rectAt(move.from, picture).adjusted(-4, -4, 4, 4));
-        update(rectAt(move.to, picture).adjusted(-4, -4, 4, 4));
+        update(withRing(rectAt(move.from, picture)));
+        update(withRing(rectAt(move.to, picture)));
     }
     notifyAccessibility();
 }
@@ -201,11 +166,11 @@ void TileView::setFocusTile(int p)
     if (p == focusTile_)
         return;
     if (focusTile_ >= 0)
-        update(tileRect(focusTile_).adjusted(-4, -4, 4, 4));
+        update(withRing(tileRect(focusTile_)));
     focusTile_ = p;
     if (p < 0)
         return;
-    update(tileRect(p).adjusted(-4, -4, 4, 4));
+    update(withRing(tileRect(p)));
     if (QAccessible::isActive() && hasFocus()) {
         QAccessibleEvent focus(this, QAccessible::Focus);
         focus.setChild(p);
@@ -213,72 +178,20 @@ void TileView::setFocusTile(int p)
     }
 }
 
-int TileView::nearestTopmost(QPointF twips) const
+SeenTiles TileView::seenTiles() const
 {
-    int best = -1;
-    double bestDistance = 0;
-    for (int p = board::Board::kPositions - 1; p >= 0; --p) {
-        if (!isTopmost(p))
-            continue;
-        const board::TilePlace place = board_.PlaceOf(p);
-        const QPointF centre(place.left + board::layout::kTileWidth / 2.0,
-                             place.top + board::layout::kTileHeight / 2.0);
-        const double distance = QLineF(centre, twips).length();
-        if (best < 0 || distance < bestDistance)
-            best = p, bestDistance = distance;
-    }
-    return best;
+    // Highest first: of two tiles that rank alike, the upper one wins.
+    SeenTiles tiles;
+    for (int p = board::Board::kPositions - 1; p >= 0; --p)
+        if (isTopmost(p))
+            tiles.append({p, board_.PlaceOf(p)});
+    return tiles;
 }
 
-int TileView::neighbourOf(int from, int key) const
+QRect TileView::withRing(const QRect& tile)
 {
-    const board::TilePlace origin = board_.PlaceOf(from);
-    QPointF direction;
-    switch (key) {
-    case Qt::Key_Left:
-        direction = {-1, 0};
-        break;
-    case Qt::Key_Right:
-        direction = {1, 0};
-        break;
-    case Qt::Key_Up:
-        direction = {0, -1};
-        break;
-    default:
-        direction = {0, 1};
-        break;
-    }
-    // A tile counts as ahead once it lies at least half a tile that way. Of those, the nearest
-    // that shares a row (or column) with the ring's tile, within half a tile, wins; failing that,
-    // the nearest where a step aside counts twice a step ahead. So the arrows follow rows and
-    // columns, step onto another layer where it lies that way, and reach every tile in sight.
-    const bool across = direction.y() == 0;
-    const double minAhead = (across ? board::layout::kTileWidth : board::layout::kTileHeight) / 2.0;
-    const double overlap = (across ? board::layout::kTileHeight : board::layout::kTileWidth) / 2.0;
-    int best = -1;
-    bool bestInLine = false;
-    double bestAhead = 0;
-    double bestAside = 0;
-    for (int p = board::Board::kPositions - 1; p >= 0; --p) {
-        if (p == from || !isTopmost(p))
-            continue;
-        const board::TilePlace place = board_.PlaceOf(p);
-        const QPointF offset(place.left - origin.left, place.top - origin.top);
-        const double ahead = QPointF::dotProduct(offset, direction);
-        const double aside =
-            std::abs(QPointF::dotProduct(offset, QPointF(direction.y(), direction.x())));
-        if (ahead < minAhead)
-            continue;
-        const bool inLine = aside < overlap;
-        const auto key = [&](double a, double s, bool line) {
-            return line ? std::pair(a, s) : std::pair(a + 2 * s, s);
-        };
-        if (best < 0 || (inLine && !bestInLine) ||
-            (inLine == bestInLine &&
-             key(ahead, aside, inLine) < key(bestAhead, bestAside, bestInLine)))
-            best = p, bestInLine = inLine, bestAhead = ahead, bestAside = aside;
-    }
-    return best;
+    // The focus ring is drawn just outside a tile's picture.
+    return tile.adjusted(-4, -4, 4, 4);
 }
 
 void TileView::keyPressEvent(QKeyEvent* event)
@@ -286,7 +199,7 @@ void TileView::keyPressEvent(QKeyEvent* event)
     const int key = event->key();
     if (!ringShown_ && focusTile_ >= 0) {
         ringShown_ = true;
-        update(tileRect(focusTile_).adjusted(-4, -4, 4, 4));
+        update(withRing(tileRect(focusTile_)));
     }
     if (focusTile_ < 0 || !isTopmost(focusTile_)) {
         // The ring's tile went (or never was): start from the nearest tile to where it stood.
@@ -296,7 +209,7 @@ void TileView::keyPressEvent(QKeyEvent* event)
         const QPointF from =
             parked || focusTile_ < 0 ? QPointF(0, 0) : QPointF(place.left, place.top);
         focusTile_ = -1;
-        setFocusTile(nearestTopmost(from));
+        setFocusTile(nearestTile(seenTiles(), from));
         if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter)
             return;
     }
@@ -304,10 +217,16 @@ void TileView::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Left:
     case Qt::Key_Right:
     case Qt::Key_Up:
-    case Qt::Key_Down:
-        if (const int next = neighbourOf(focusTile_, key); next >= 0)
+    case Qt::Key_Down: {
+        const Arrow arrow = key == Qt::Key_Left    ? Arrow::Left
+                            : key == Qt::Key_Right ? Arrow::Right
+                            : key == Qt::Key_Up    ? Arrow::Up
+                                                   : Arrow::Down;
+        const int next = tileToward(seenTiles(), focusTile_, board_.PlaceOf(focusTile_), arrow);
+        if (next >= 0)
             setFocusTile(next);
         return;
+    }
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -323,25 +242,25 @@ void TileView::focusInEvent(QFocusEvent* event)
     // The ring is for keyboard players; a click gives the board the focus without one.
     ringShown_ = event->reason() != Qt::MouseFocusReason;
     if (focusTile_ < 0 || !isTopmost(focusTile_))
-        setFocusTile(nearestTopmost(QPointF(0, 0)));
+        setFocusTile(nearestTile(seenTiles(), QPointF(0, 0)));
     if (focusTile_ >= 0)
-        update(tileRect(focusTile_).adjusted(-4, -4, 4, 4));
+        update(withRing(tileRect(focusTile_)));
     QWidget::focusInEvent(event);
 }
 
 void TileView::focusOutEvent(QFocusEvent* event)
 {
     if (focusTile_ >= 0)
-        update(tileRect(focusTile_).adjusted(-4, -4, 4, 4));
+        update(withRing(tileRect(focusTile_)));
     QWidget::focusOutEvent(event);
 }
 
 QString TileView::describeTile(int p) const
 {
     const int face = board_.FaceAt(p);
-    const QString what = face == 0
-                             ? QStringLiteral("no face yet")
-                             : QStringLiteral("face %1 (pair %2)").arg(face).arg((face + 1) / 2);
+    const QString what =
+        face == 0 ? QStringLiteral("no face yet")
+                  : QStringLiteral("face %1 (pair %2)").arg(face).arg(board::pairOf(face));
     QString state;
     if (!isStanding(p))
         state = QStringLiteral("removed");

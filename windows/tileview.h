@@ -1,15 +1,17 @@
 #pragma once
 
 // Local
-#include "board.h"
-#include "designscale.h"
+#include "board/board.h"
+#include "windows/designscale.h"
+#include "windows/tilenavigation.h"
+#include "windows/tileset.h"
 
 // Qt
 #include <QImage>
 #include <QPixmap>
 #include <QWidget>
 
-// Library
+// Standard library
 #include <array>
 
 // The board as the player sees it: the 132 tile images at the places the board holds, higher
@@ -24,9 +26,6 @@ class TileView : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr int kFaces = board::Board::kFaces;
-    using Faces = std::array<QPixmap, kFaces>;
-
     TileView(const board::Board& board, QWidget* parent = nullptr);
 
     // The pictures of faces 1..44; a dealt position shows the picture of its face, at its own
@@ -41,9 +40,6 @@ public:
     // twips, whose origin is the view's top-left corner, not the board's.
     void drawCircle(const board::Circle& circle);
     int circlesDrawn() const { return circlesDrawn_; }
-
-    // face enlarged by factor for a screen of devicePixelRatio, sharp and of even lines.
-    static QPixmap scaledFace(const QPixmap& face, double factor, qreal devicePixelRatio);
 
     // The topmost tile whose image covers the point (in pixels of this view), or -1. A tile
     // without a picture still covers its 1200 x 780 place; a parked tile covers nothing.
@@ -83,13 +79,12 @@ protected:
 
 private:
     const QPixmap* pictureOf(int p) const;
-    void scaleFaces();
     QSize pictureSize(int p) const;
     QRect rectAt(const board::TilePlace& place, QSize picture) const;
-    // The topmost tile nearest to from in direction (one of the arrow keys), or -1.
-    int neighbourOf(int from, int key) const;
-    // The topmost tile nearest to a point of the board, in twips.
-    int nearestTopmost(QPointF twips) const;
+    // The tiles a player sees at their places, for the arrow keys.
+    SeenTiles seenTiles() const;
+    // Where a tile's focus ring reaches.
+    static QRect withRing(const QRect& tile);
     void notifyAccessibility();
 
     const board::Board& board_;

@@ -1,8 +1,8 @@
-#include "tileviewaccessible.h"
+#include "windows/tileviewaccessible.h"
 
 // Local
-#include "tileaccessible.h"
-#include "tileview.h"
+#include "windows/tileaccessible.h"
+#include "windows/tileview.h"
 
 TileViewAccessible::TileViewAccessible(TileView* view)
     : QAccessibleWidget(view, QAccessible::Pane, QStringLiteral("Board"))

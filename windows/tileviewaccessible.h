@@ -1,9 +1,12 @@
 #pragma once
 
+// Local
+#include "board/board.h"
+
 // Qt
 #include <QAccessibleWidget>
 
-// Library
+// Standard library
 #include <array>
 
 class TileView;
@@ -29,5 +32,5 @@ public:
     TileView* view() const;
 
 private:
-    mutable std::array<QAccessible::Id, 132> ids_{};
+    mutable std::array<QAccessible::Id, board::Board::kPositions> ids_{};
 };

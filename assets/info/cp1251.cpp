@@ -1,4 +1,4 @@
-#include "cp1251.h"
+#include "assets/info/cp1251.h"
 
 // Standard library
 #include <array>

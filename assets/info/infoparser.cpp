@@ -1,4 +1,4 @@
-#include "infoparser.h"
+#include "assets/info/infoparser.h"
 
 // Standard library
 #include <algorithm>

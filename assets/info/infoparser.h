@@ -1,7 +1,7 @@
 #pragma once
 
-// Project
-#include "infodocument.h"
+// Local
+#include "assets/info/infodocument.h"
 
 // Standard library
 #include <string>

@@ -4,9 +4,9 @@
 // exits 1 and leaves OUTPUT as it was: the document is written beside it first and renamed into
 // place only when complete, so a failed run never leaves a half-written info.rtf behind.
 
-// Project
-#include "infoparser.h"
-#include "rtfwriter.h"
+// Local
+#include "assets/info/infoparser.h"
+#include "assets/info/rtfwriter.h"
 
 // Standard library
 #include <cerrno>

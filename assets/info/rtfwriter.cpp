@@ -1,7 +1,7 @@
-#include "rtfwriter.h"
+#include "assets/info/rtfwriter.h"
 
-// Project
-#include "cp1251.h"
+// Local
+#include "assets/info/cp1251.h"
 
 // Standard library
 #include <cstdint>

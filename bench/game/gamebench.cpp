@@ -7,16 +7,16 @@
 //   hint, none     HINT on a board with no free pair left to show (the search's worst case)
 
 // Local
-#include "benchoptions.h"
-#include "board.h"
-#include "random.h"
-#include "tileset.h"
+#include "bench/benchoptions.h"
+#include "board/board.h"
+#include "board/random.h"
+#include "windows/tileset.h"
 
 // Qt
 #include <QDir>
 #include <QGuiApplication>
 
-// Library
+// Standard library
 #include <algorithm>
 #include <chrono>
 #include <cstdio>

@@ -8,11 +8,11 @@
 // WORKDIR holds fish/1/ (default: the build's run folder). --smoke runs each once, briefly.
 
 // Local
-#include "benchoptions.h"
-#include "game.h"
-#include "module1.h"
-#include "playing.h"
-#include "tileview.h"
+#include "bench/benchoptions.h"
+#include "tests/support/playing.h"
+#include "windows/game.h"
+#include "windows/module1.h"
+#include "windows/tileview.h"
 
 // Qt
 #include <QApplication>
@@ -21,7 +21,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-// Library
+// Standard library
 #include <algorithm>
 #include <cstdio>
 #include <sys/resource.h>

@@ -1,10 +1,10 @@
 // The circles of the victory show.
 
 // Local
-#include "board.h"
-#include "circle.h"
-#include "playing.h"
-#include "random.h"
+#include "board/board.h"
+#include "board/circle.h"
+#include "board/random.h"
+#include "tests/support/playing.h"
 
 // Qt
 #include <QTest>

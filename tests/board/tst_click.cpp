@@ -1,10 +1,10 @@
 // A click on a tile: selection, dropping back, pairs, and the win.
 
 // Local
-#include "board.h"
-#include "layout.h"
-#include "playing.h"
-#include "random.h"
+#include "board/board.h"
+#include "board/layout.h"
+#include "board/random.h"
+#include "tests/support/playing.h"
 
 // Qt
 #include <QTest>

@@ -1,9 +1,9 @@
 // The clock's text.
 
 // Local
-#include "board.h"
-#include "clocktext.h"
-#include "random.h"
+#include "board/board.h"
+#include "board/elapsedtime.h"
+#include "board/random.h"
 
 // Qt
 #include <QTest>
@@ -39,7 +39,7 @@ void ClockTest::showsMinutesAndSecondsSinceTheDeal()
     QFETCH(float, dealTime);
     QFETCH(float, now);
     QFETCH(QString, text);
-    QCOMPARE(board::clockText(now, dealTime), text);
+    QCOMPARE(board::elapsedTimeText(now, dealTime), text);
 
     board::Board b;
     board::Random random(1);

@@ -1,14 +1,14 @@
 // The deal, and whole games played through the board library.
 
 // Local
-#include "board.h"
-#include "playing.h"
-#include "random.h"
+#include "board/board.h"
+#include "board/random.h"
+#include "tests/support/playing.h"
 
 // Qt
 #include <QTest>
 
-// Library
+// Standard library
 #include <cmath>
 
 using board::Board;

@@ -1,14 +1,14 @@
 // The board's starting flags, the free test and the removal update.
 
 // Local
-#include "board.h"
-#include "layout.h"
-#include "random.h"
+#include "board/board.h"
+#include "board/layout.h"
+#include "board/random.h"
 
 // Qt
 #include <QTest>
 
-// Library
+// Standard library
 #include <algorithm>
 #include <random>
 #include <set>

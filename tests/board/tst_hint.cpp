@@ -1,9 +1,9 @@
 // HINT: which pair it points out, and when it finds none.
 
 // Local
-#include "board.h"
-#include "layout.h"
-#include "playing.h"
+#include "board/board.h"
+#include "board/layout.h"
+#include "tests/support/playing.h"
 
 // Qt
 #include <QTest>

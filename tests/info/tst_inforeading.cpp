@@ -2,10 +2,10 @@
 // make_info's parser and writer produce, read the same way.
 
 // Local
-#include "documenttext.h"
-#include "infoparser.h"
-#include "rtfreader.h"
-#include "rtfwriter.h"
+#include "assets/info/infoparser.h"
+#include "assets/info/rtfwriter.h"
+#include "richtext/documenttext.h"
+#include "richtext/rtfreader.h"
 
 // Qt
 #include <QFile>

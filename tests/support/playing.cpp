@@ -1,6 +1,9 @@
-#include "playing.h"
+#include "tests/support/playing.h"
 
-// Library
+// Local
+#include "board/partners.h"
+
+// Standard library
 #include <bitset>
 #include <cmath>
 #include <stdexcept>
@@ -50,18 +53,12 @@ void dealArrangement(board::Board& board, const Arrangement& arrangement)
 
 std::vector<Pair> takeablePairs(const board::Board& board)
 {
-    std::vector<int> free;
-    for (int p = board::Board::kPositions - 1; p >= 0; --p)
-        if (!board.IsRemoved(p) && board.IsFree(p))
-            free.push_back(p);
+    const board::Board::Positions free = board.FreeStanding();
     std::vector<Pair> pairs;
-    for (std::size_t a = 0; a < free.size(); ++a)
-        for (std::size_t b = a + 1; b < free.size(); ++b) {
-            const int fi = board.FaceAt(free[a]);
-            const int fj = board.FaceAt(free[b]);
-            if (fi - fj == (fi % 2 == 0 ? 1 : -1))
+    for (qsizetype a = 0; a < free.size(); ++a)
+        for (qsizetype b = a + 1; b < free.size(); ++b)
+            if (board::arePartners(board.FaceAt(free[a]), board.FaceAt(free[b])))
                 pairs.emplace_back(free[a], free[b]);
-        }
     return pairs;
 }
 

@@ -3,10 +3,10 @@
 // Helpers for tests that play games through the board library.
 
 // Local
-#include "board.h"
-#include "randomsource.h"
+#include "board/board.h"
+#include "board/randomsource.h"
 
-// Library
+// Standard library
 #include <array>
 #include <utility>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "tilesetfiles.h"
+#include "tests/support/tilesetfiles.h"
 
 // Qt
 #include <QDir>

@@ -1,15 +1,15 @@
 // The game window: its design, and what its handlers show of the board.
 
 // Local
-#include "designscale.h"
-#include "game.h"
-#include "layout.h"
-#include "module1.h"
-#include "tileview.h"
+#include "board/layout.h"
+#include "windows/designscale.h"
+#include "windows/game.h"
+#include "windows/module1.h"
+#include "windows/tileview.h"
 
 // Local
-#include "playing.h"
-#include "tilesetfiles.h"
+#include "tests/support/playing.h"
+#include "tests/support/tilesetfiles.h"
 
 // Qt
 #include <QDir>

@@ -1,9 +1,9 @@
 // The help window: where the faces stand, and when they are read.
 
 // Local
-#include "form2help.h"
-#include "module1.h"
-#include "tilesetfiles.h"
+#include "tests/support/tilesetfiles.h"
+#include "windows/form2help.h"
+#include "windows/module1.h"
 
 // Qt
 #include <QDir>

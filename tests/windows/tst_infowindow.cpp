@@ -1,8 +1,8 @@
 // The info window: info.rtf read once per load, and every way it can fail.
 
 // Local
-#include "form1.h"
-#include "module1.h"
+#include "windows/form1.h"
+#include "windows/module1.h"
 
 // Qt
 #include <QAbstractTextDocumentLayout>

@@ -3,15 +3,15 @@
 // length.
 
 // Local
-#include "form1.h"
-#include "form2help.h"
-#include "game.h"
-#include "layout.h"
-#include "module1.h"
-#include "playing.h"
-#include "startup.h"
-#include "tilesetfiles.h"
-#include "tileview.h"
+#include "board/layout.h"
+#include "tests/support/playing.h"
+#include "tests/support/tilesetfiles.h"
+#include "windows/form1.h"
+#include "windows/form2help.h"
+#include "windows/game.h"
+#include "windows/module1.h"
+#include "windows/startup.h"
+#include "windows/tileview.h"
 
 // Qt
 #include <QDir>
@@ -23,7 +23,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// Library
+// Standard library
 #include <algorithm>
 #include <cmath>
 #include <numeric>

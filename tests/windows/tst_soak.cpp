@@ -1,11 +1,11 @@
 // The victory show run for an hour of steps: memory and stack stay flat.
 
 // Local
-#include "game.h"
-#include "module1.h"
-#include "playing.h"
-#include "tilesetfiles.h"
-#include "tileview.h"
+#include "tests/support/playing.h"
+#include "tests/support/tilesetfiles.h"
+#include "windows/game.h"
+#include "windows/module1.h"
+#include "windows/tileview.h"
 
 // Qt
 #include <QDir>

@@ -1,11 +1,11 @@
 // The start-up window: its design, OK and the game window's lifecycle.
 
 // Local
-#include "form2help.h"
-#include "game.h"
-#include "module1.h"
-#include "startup.h"
-#include "tilesetfiles.h"
+#include "tests/support/tilesetfiles.h"
+#include "windows/form2help.h"
+#include "windows/game.h"
+#include "windows/module1.h"
+#include "windows/startup.h"
 
 // Qt
 #include <QDir>
@@ -18,7 +18,7 @@
 #include <QTest>
 #include <QTimer>
 
-// Library
+// Standard library
 #include <algorithm>
 #include <cmath>
 

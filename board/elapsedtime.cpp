@@ -1,11 +1,11 @@
-#include "clocktext.h"
+#include "board/elapsedtime.h"
 
-// Library
+// Standard library
 #include <cmath>
 
 namespace board {
 
-QString clockText(float now, float dealTime)
+QString elapsedTimeText(float now, float dealTime)
 {
     constexpr double kDay = 24 * 60 * 60;
     double elapsed = std::floor(double(now - dealTime));

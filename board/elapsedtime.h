@@ -8,6 +8,6 @@ namespace board {
 // The game clock's text for the time of day now, counted from dealTime (both in seconds since
 // midnight): five spaces, whole minutes, ":", seconds 0..59, no leading zeros ("     2:5").
 // A game that runs across midnight counts on: a negative difference gains a day.
-QString clockText(float now, float dealTime);
+QString elapsedTimeText(float now, float dealTime);
 
 } // namespace board
