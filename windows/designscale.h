@@ -26,7 +26,6 @@ public:
                         const QSize& window) const;
 
     double zoom() const { return zoom_; }
-    QPointF origin() const { return origin_; }
     double pixelsPerTwip() const { return zoom_ / kTwipsPerPixel; }
 
     QPointF toPixels(QPointF twips) const { return origin_ + twips * pixelsPerTwip(); }

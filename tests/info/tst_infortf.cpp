@@ -307,4 +307,4 @@ void InfoRtfTest::badSource()
 }
 
 QTEST_GUILESS_MAIN(InfoRtfTest)
-#include "infortftest.moc"
+#include "tst_infortf.moc"
