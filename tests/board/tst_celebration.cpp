@@ -41,16 +41,14 @@ void CelebrationTest::makesTheCircleFromTheSevenDraws_data()
     // A window of 9000 x 6000 twips: its middle is at 4500, 3000.
     QTest::newRow("all draws 0") << Draws{0, 0, 0, 0, 0, 0, 0} << 4380.0f << 2880.0f << 0.0f << 1
                                  << QColor(0, 0, 0);
-    const float top = 4500 - 120 + kAlmostOne * 120;
-    const float bottom = 3000 - 120 + kAlmostOne * 120;
+    // The centre rounds up to the middle itself; the radius stays just below 0.8 y + 1 = 2401.
     QTest::newRow("all draws just below 1")
         << Draws{kAlmostOne, kAlmostOne, kAlmostOne, kAlmostOne, kAlmostOne, kAlmostOne, kAlmostOne}
-        << top << bottom << float(double(kAlmostOne) * (0.8 * double(bottom) + 1)) << 21
-        << QColor(255, 255, 255);
+        << 4500.0f << 3000.0f << 2400.99976f << 21 << QColor(255, 255, 255);
     // Each draw has its own use, in order: red, green, blue, x, y, radius, width.
     QTest::newRow("each draw its own part")
-        << Draws{0.25f, 0.5f, 0.75f, 0.5f, 0.25f, 0.5f, 0.375f} << 4440.0f << 2910.0f
-        << float(0.5 * (0.8 * 2910.0 + 1)) << 8 << QColor(64, 128, 191);
+        << Draws{0.25f, 0.5f, 0.75f, 0.5f, 0.25f, 0.5f, 0.375f} << 4440.0f << 2910.0f << 1164.5f
+        << 8 << QColor(64, 128, 191);
     // Halves go to the even neighbour: 127.5 -> 128, 8.5 -> 8, 63.75 -> 64.
     QTest::newRow("ties to even") << Draws{0.5f, 0.0625f, 0.25f, 0, 0, 0, 0.375f} << 4380.0f
                                   << 2880.0f << 0.0f << 8 << QColor(128, 16, 64);

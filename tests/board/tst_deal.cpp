@@ -8,9 +8,6 @@
 // Qt
 #include <QTest>
 
-// Standard library
-#include <cmath>
-
 using board::Board;
 
 namespace {
@@ -70,30 +67,30 @@ void DealTest::dealsEveryFaceThreeTimesOntoEveryPlace()
 
 void DealTest::placesTheTilesWhereTheDrawsSay()
 {
-    // Replay the generator by hand: tile k goes to the first empty slot drawn, with face
-    // (k - 1) mod 44 + 1. So the first tile has face 1, the 45th face 1 again, the 132nd face 44.
+    // Tile k goes to the first empty position drawn and gets face (k - 1) mod 44 + 1. Face 1 to
+    // position 5; face 2 draws 5 again, which is taken, and goes to 9; face 3 to 0; the rest fill
+    // 1, 2, 3, 4, 6, 7, 8, 10, 11, ... in turn, so the 45th tile (face 1 again) lands on 44 and
+    // the last (face 44) on 131.
+    std::vector<float> draws{testing::drawForPosition(5), testing::drawForPosition(5),
+                             testing::drawForPosition(9), testing::drawForPosition(0)};
+    for (int p = 1; p < Board::kPositions - 1; ++p)
+        if (p != 5 && p != 9)
+            draws.push_back(testing::drawForPosition(p));
+    draws.push_back(testing::drawForSlot(130.75f));
+    testing::ScriptedRandom random(draws);
     Board b;
-    board::Random random(99);
     b.Deal(random, QStringLiteral("1"), 0.0f);
 
-    board::Random replay(99);
-    std::array<bool, Board::kPositions> taken{};
-    std::vector<int> order;
-    float lastSlot = 0;
-    for (int k = 1; k <= Board::kPositions; ++k) {
-        int p;
-        do {
-            lastSlot = replay.next() * 131.0f;
-            p = int(std::nearbyint(lastSlot));
-        } while (taken[p]);
-        taken[p] = true;
-        order.push_back(p);
-        QCOMPARE(int(b.FaceAt(p)), (k - 1) % 44 + 1);
-    }
-    QCOMPARE(b.FaceAt(order[0]), 1);
-    QCOMPARE(b.FaceAt(order[44]), 1);
-    QCOMPARE(b.FaceAt(order[131]), 44);
-    QCOMPARE(b.PickedSlot(), lastSlot);
+    QCOMPARE(random.used(), std::size_t(133));
+    QCOMPARE(b.FaceAt(5), 1);
+    QCOMPARE(b.FaceAt(9), 2);
+    QCOMPARE(b.FaceAt(0), 3);
+    QCOMPARE(b.FaceAt(1), 4);
+    QCOMPARE(b.FaceAt(6), 8);
+    QCOMPARE(b.FaceAt(44), 1);
+    QCOMPARE(b.FaceAt(45), 2);
+    QCOMPARE(b.FaceAt(131), 44);
+    QCOMPARE(b.PickedSlot(), 130.75f);
 }
 
 void DealTest::roundsTheSlotHalfToEven_data()
