@@ -18,145 +18,6 @@ namespace {
 using Pts = QList<QPointF>;
 using K = FishKit;
 
-QPainterPath blob(const Pts& pts)
-{
-    return K::smooth(pts, true);
-}
-
-QPainterPath ellipse(QPointF c, double rx, double ry)
-{
-    QPainterPath path;
-    path.addEllipse(c, rx, ry);
-    return path;
-}
-
-// A fin in a see-through tint of `c`, outlined a little darker, with rays from `base`.
-void fin(QPainter& p, const QPainterPath& path, const QColor& c, QPointF base = {}, int rays = 0)
-{
-    K::flat(p, path, c, K::shade(c, 0.55), 0.7);
-    if (rays <= 0) {
-        return;
-    }
-    const QRectF r = path.boundingRect();
-    const QColor line = K::shade(c, 0.72);
-    K::clipped(p, path, [&] {
-        QPen pen(line, 0.5);
-        p.setPen(pen);
-        for (int i = 0; i <= rays; ++i) {
-            // Rays fan over the far half of the fin's box, away from its base.
-            const double t = double(i) / rays;
-            const QPointF far =
-                base.x() < r.center().x()   ? QPointF(r.right() + 2, r.top() + t * r.height())
-                : base.x() > r.center().x() ? QPointF(r.left() - 2, r.top() + t * r.height())
-                : base.y() > r.center().y() ? QPointF(r.left() + t * r.width(), r.top() - 2)
-                                            : QPointF(r.left() + t * r.width(), r.bottom() + 2);
-            p.drawLine(base, far);
-        }
-    });
-}
-
-// Vertical bands across `clip`: x positions, width and colour; `tilt` leans them.
-void bands(QPainter& p, const QPainterPath& clip, const QList<double>& xs, double width,
-           const QColor& c, double tilt = 0, const QColor& edge = QColor())
-{
-    const QRectF r = clip.boundingRect();
-    K::clipped(p, clip, [&] {
-        for (double x : xs) {
-            QPainterPath band;
-            band.moveTo(x + tilt, r.top() - 1);
-            band.quadTo(x - 1.2, r.center().y(), x + tilt, r.bottom() + 1);
-            if (edge.isValid()) {
-                p.setPen(QPen(edge, width + 1.6, Qt::SolidLine, Qt::FlatCap));
-                p.setBrush(Qt::NoBrush);
-                p.drawPath(band);
-            }
-            p.setPen(QPen(c, width, Qt::SolidLine, Qt::FlatCap));
-            p.setBrush(Qt::NoBrush);
-            p.drawPath(band);
-        }
-    });
-}
-
-// A repeatable jitter in -0.5 .. 0.5 for grid cell (i, j), so patterns look hand-placed and
-// still come out the same on every run.
-double jitter(int i, int j, int salt)
-{
-    unsigned h = unsigned(i) * 73856093u ^ unsigned(j) * 19349663u ^ unsigned(salt) * 83492791u;
-    h ^= h >> 13;
-    h *= 0x5bd1e995u;
-    h ^= h >> 15;
-    return double(h % 1000) / 1000.0 - 0.5;
-}
-
-// Dots on a loosely jittered grid inside `clip`; `skip` leaves out a part (e.g. the face).
-void spots(QPainter& p, const QPainterPath& clip, double step, double radius, const QColor& c,
-           const QColor& ring = QColor(), const QRectF& skip = QRectF())
-{
-    const QRectF r = clip.boundingRect();
-    K::clipped(p, clip, [&] {
-        int row = 0;
-        for (double y = r.top() + step * 0.5; y < r.bottom(); y += step * 0.82, ++row) {
-            const double shift = (row % 2) * step * 0.5;
-            int col = 0;
-            for (double x = r.left() + step * 0.4 + shift; x < r.right(); x += step, ++col) {
-                const QPointF at(x + jitter(row, col, 1) * step * 0.4,
-                                 y + jitter(row, col, 2) * step * 0.35);
-                const double size = radius * (0.8 + 0.45 * (jitter(row, col, 3) + 0.5));
-                if (skip.contains(at) || !clip.contains(at)) {
-                    continue;
-                }
-                if (ring.isValid()) {
-                    K::dot(p, at, size + 0.7, ring);
-                }
-                K::dot(p, at, size, c);
-            }
-        }
-    });
-}
-
-// A soft lighter belly: the lower part of `clip` washed towards `c`.
-void belly(QPainter& p, const QPainterPath& clip, const QColor& c, double from)
-{
-    const QRectF r = clip.boundingRect();
-    K::clipped(p, clip, [&] {
-        QLinearGradient g(QPointF(0, r.top() + r.height() * from), QPointF(0, r.bottom()));
-        QColor clear = c;
-        clear.setAlphaF(0);
-        g.setColorAt(0, clear);
-        g.setColorAt(0.35, c);
-        g.setColorAt(1, c);
-        p.fillRect(r, g);
-    });
-}
-
-void mouth(QPainter& p, QPointF from, QPointF to, const QColor& c)
-{
-    p.save();
-    p.setPen(QPen(c, 0.7, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(from, to);
-    p.restore();
-}
-
-// A soft highlight on the upper body, the "wet" look that keeps flat fills from looking dead.
-void sheen(QPainter& p, const QPainterPath& clip, QPointF at, double rx, double ry)
-{
-    K::clipped(p, clip, [&] {
-        QRadialGradient g(at, std::max(rx, ry));
-        g.setColorAt(0, QColor(255, 255, 255, 110));
-        g.setColorAt(1, QColor(255, 255, 255, 0));
-        p.setPen(Qt::NoPen);
-        p.setBrush(g);
-        p.save();
-        p.translate(at);
-        p.scale(1, ry / rx);
-        p.translate(-at);
-        p.drawEllipse(at, rx, rx);
-        p.restore();
-    });
-}
-
-// ---------------------------------------------------------------------------------------------
-
 void clownfish(QPainter& p, bool b)
 {
     const QColor top = b ? QColor(176, 40, 46) : QColor(255, 160, 50);
@@ -165,26 +26,26 @@ void clownfish(QPainter& p, bool b)
     const QColor black(26, 18, 22);
     const QColor white(252, 252, 246);
     const QPainterPath dorsal =
-        blob({{28, 16}, {31, 10}, {38, 7}, {46, 8}, {53, 11}, {58, 17}, {50, 18}, {38, 17}});
+        K::blob({{28, 16}, {31, 10}, {38, 7}, {46, 8}, {53, 11}, {58, 17}, {50, 18}, {38, 17}});
     const QPainterPath tail =
-        blob({{59, 22}, {66, 15}, {73, 13}, {76, 19}, {76, 29}, {73, 35}, {66, 33}, {59, 26}});
-    const QPainterPath anal = blob({{45, 31}, {49, 38}, {55, 38}, {58, 30}});
-    const QPainterPath pelvic = blob({{29, 32}, {32, 39}, {37, 38}, {36, 32}});
+        K::blob({{59, 22}, {66, 15}, {73, 13}, {76, 19}, {76, 29}, {73, 35}, {66, 33}, {59, 26}});
+    const QPainterPath anal = K::blob({{45, 31}, {49, 38}, {55, 38}, {58, 30}});
+    const QPainterPath pelvic = K::blob({{29, 32}, {32, 39}, {37, 38}, {36, 32}});
     for (const QPainterPath& f : {dorsal, tail, anal, pelvic}) {
         K::flat(p, f, finC, black, 1.3);
     }
-    const QPainterPath body = blob({{17, 24},
-                                    {20, 17},
-                                    {28, 13},
-                                    {40, 12},
-                                    {52, 14},
-                                    {61, 19},
-                                    {63, 24},
-                                    {61, 29},
-                                    {52, 33},
-                                    {40, 35},
-                                    {28, 34},
-                                    {20, 31}});
+    const QPainterPath body = K::blob({{17, 24},
+                                       {20, 17},
+                                       {28, 13},
+                                       {40, 12},
+                                       {52, 14},
+                                       {61, 19},
+                                       {63, 24},
+                                       {61, 29},
+                                       {52, 33},
+                                       {40, 35},
+                                       {28, 34},
+                                       {20, 31}});
     K::body(p, body, top, low);
     K::clipped(p, body, [&] {
         for (const auto& [x, w] : {std::pair{27.0, 4.6}, {43.0, 4.6}, {59.0, 3.0}}) {
@@ -197,11 +58,12 @@ void clownfish(QPainter& p, bool b)
             p.drawPath(band);
         }
     });
-    sheen(p, body, {38, 17}, 10, 3);
+    K::sheen(p, body, {38, 17}, 10, 3);
     K::outline(p, body, black, 0.9);
-    fin(p, blob({{31, 25}, {37, 22.5}, {39.5, 27}, {35, 29.5}}), K::shade(finC, 1.25), {31, 26}, 3);
+    K::fin(p, K::blob({{31, 25}, {37, 22.5}, {39.5, 27}, {35, 29.5}}), K::shade(finC, 1.25),
+           {31, 26}, 3);
     K::eye(p, {22.5, 21}, 2.6, QColor(70, 40, 30));
-    mouth(p, {17.2, 25}, {19.5, 25.6}, black);
+    K::mouth(p, {17.2, 25}, {19.5, 25.6}, black);
 }
 
 void angelfish(QPainter& p, bool b)
@@ -211,26 +73,26 @@ void angelfish(QPainter& p, bool b)
     const QColor finC = b ? QColor(246, 196, 92) : QColor(214, 220, 232);
     const QColor bar = b ? QColor(122, 60, 22) : QColor(30, 30, 44);
     const QPainterPath dorsal =
-        blob({{33, 12}, {44, 5.5}, {61, 4.5}, {56, 9.5}, {51, 19}, {44, 14}});
+        K::blob({{33, 12}, {44, 5.5}, {61, 4.5}, {56, 9.5}, {51, 19}, {44, 14}});
     const QPainterPath anal =
-        blob({{33, 34}, {44, 40}, {61, 41.5}, {56, 36.5}, {51, 27}, {44, 32}});
+        K::blob({{33, 34}, {44, 40}, {61, 41.5}, {56, 36.5}, {51, 27}, {44, 32}});
     const QPainterPath tail =
-        blob({{50, 20}, {58, 15}, {66, 13}, {68, 23}, {66, 33}, {58, 31}, {50, 26}});
-    const QPainterPath body = blob({{19, 23},
-                                    {25, 15},
-                                    {34, 10},
-                                    {44, 12},
-                                    {51, 18},
-                                    {53, 23},
-                                    {51, 28},
-                                    {44, 34},
-                                    {34, 36},
-                                    {25, 31}});
+        K::blob({{50, 20}, {58, 15}, {66, 13}, {68, 23}, {66, 33}, {58, 31}, {50, 26}});
+    const QPainterPath body = K::blob({{19, 23},
+                                       {25, 15},
+                                       {34, 10},
+                                       {44, 12},
+                                       {51, 18},
+                                       {53, 23},
+                                       {51, 28},
+                                       {44, 34},
+                                       {34, 36},
+                                       {25, 31}});
     QPainterPath all = body.united(dorsal).united(anal);
     for (const QPainterPath& f : {dorsal, anal}) {
         K::flat(p, f, finC, K::ink(low), 0.8);
     }
-    fin(p, tail, finC, {50, 23}, 7);
+    K::fin(p, tail, finC, {50, 23}, 7);
     p.save();
     p.setPen(QPen(K::ink(low), 0.9, Qt::SolidLine, Qt::RoundCap));
     QPainterPath filament;
@@ -239,11 +101,11 @@ void angelfish(QPainter& p, bool b)
     p.drawPath(filament);
     p.restore();
     K::body(p, body, top, low);
-    bands(p, all, {25.5, 37, 49}, 3.2, bar, 1.0);
-    sheen(p, body, {36, 16}, 8, 4);
+    K::bands(p, all, {25.5, 37, 49}, 3.2, bar, 1.0);
+    K::sheen(p, body, {36, 16}, 8, 4);
     K::outline(p, body, K::ink(low));
     K::eye(p, {25.5, 20}, 2.4, QColor(210, 50, 40));
-    mouth(p, {19.2, 24}, {21.3, 24.4}, K::ink(low));
+    K::mouth(p, {19.2, 24}, {21.3, 24.4}, K::ink(low));
 }
 
 void puffer(QPainter& p, bool b)
@@ -269,20 +131,20 @@ void puffer(QPainter& p, bool b)
         spines.closeSubpath();
     }
     K::flat(p, spines, K::shade(low, 0.85), K::ink(low), 0.6);
-    const QPainterPath tail = blob({{53, 21}, {61, 16}, {66, 18}, {66, 30}, {61, 32}, {53, 27}});
-    fin(p, tail, K::shade(top, 0.95), {54, 24}, 5);
-    const QPainterPath body = ellipse(c, r, r);
+    const QPainterPath tail = K::blob({{53, 21}, {61, 16}, {66, 18}, {66, 30}, {61, 32}, {53, 27}});
+    K::fin(p, tail, K::shade(top, 0.95), {54, 24}, 5);
+    const QPainterPath body = K::ellipse(c, r, r);
     K::body(p, body, top, low);
-    spots(p, body, 4.2, 0.95, spot, QColor(), QRectF(26, 14, 10, 14));
+    K::spots(p, body, 4.2, 0.95, spot, QColor(), QRectF(26, 14, 10, 14));
     K::clipped(p, body, [&] {
         K::dot(p, {42, 36}, 11, pale);
         K::dot(p, {32, 31}, 6, pale);
     });
-    sheen(p, body, {38, 15}, 8, 4);
+    K::sheen(p, body, {38, 15}, 8, 4);
     K::outline(p, body, K::ink(low));
-    K::flat(p, blob({{44, 24}, {49, 20}, {51, 26}, {47, 28}}), K::shade(top, 1.2), K::ink(low),
+    K::flat(p, K::blob({{44, 24}, {49, 20}, {51, 26}, {47, 28}}), K::shade(top, 1.2), K::ink(low),
             0.7);
-    K::flat(p, ellipse({28.6, 27}, 1.8, 1.5), QColor(228, 120, 110), K::ink(low), 0.6);
+    K::flat(p, K::ellipse({28.6, 27}, 1.8, 1.5), QColor(228, 120, 110), K::ink(low), 0.6);
     K::eye(p, {34, 19}, 3.3, b ? QColor(90, 190, 120) : QColor(60, 150, 90));
 }
 
@@ -302,11 +164,11 @@ void seahorse(QPainter& p, bool b)
     grass.cubicTo(66, 34, 62, 28, 67, 18);
     p.drawPath(grass);
     p.restore();
-    const QPainterPath finD = blob({{47, 20}, {54, 18}, {55, 25}, {48, 27}});
-    fin(p, finD, K::shade(top, 1.3), {47, 23}, 4);
+    const QPainterPath finD = K::blob({{47, 20}, {54, 18}, {55, 25}, {48, 27}});
+    K::fin(p, finD, K::shade(top, 1.3), {47, 23}, 4);
     const QPainterPath snout = K::tube({{23, 13}, {27.5, 12.6}, {32, 11.5}}, {1.6, 1.7, 2.4});
-    const QPainterPath head = ellipse({36, 10.5}, 5.5, 4.6);
-    const QPainterPath crown = blob({{34, 7.5}, {36, 4.2}, {38.5, 4.6}, {39, 7.5}});
+    const QPainterPath head = K::ellipse({36, 10.5}, 5.5, 4.6);
+    const QPainterPath crown = K::blob({{34, 7.5}, {36, 4.2}, {38.5, 4.6}, {39, 7.5}});
     const QPainterPath trunk = K::tube({{37, 12},
                                         {41, 15},
                                         {41.5, 20},
@@ -331,7 +193,7 @@ void seahorse(QPainter& p, bool b)
             p.drawLine(QPointF(30, y + 2), QPointF(52, y - 1));
         }
     });
-    sheen(p, body, {36, 8}, 4, 2);
+    K::sheen(p, body, {36, 8}, 4, 2);
     K::outline(p, body, line);
     K::eye(p, {36.5, 10}, 2.1, QColor(80, 60, 40));
     // A few bubbles from the snout.
@@ -349,7 +211,7 @@ void swordfish(QPainter& p, bool b)
     const QColor low = b ? QColor(226, 210, 226) : QColor(214, 224, 236);
     const QColor finC = b ? QColor(112, 54, 128) : QColor(44, 92, 168);
     const QPainterPath bill = K::tube({{12, 22.6}, {18.5, 22.4}, {26, 22}}, {0.4, 0.9, 1.7});
-    const QPainterPath sail = blob({{31, 18}, {34, 9}, {37, 5}, {40, 10}, {44, 17}});
+    const QPainterPath sail = K::blob({{31, 18}, {34, 9}, {37, 5}, {40, 10}, {44, 17}});
     const QPainterPath tail;
     QPainterPath crescent;
     crescent.moveTo(61, 23);
@@ -358,20 +220,20 @@ void swordfish(QPainter& p, bool b)
     crescent.quadTo(71, 29, 75, 35.5);
     crescent.quadTo(66, 29, 61, 25);
     crescent.closeSubpath();
-    const QPainterPath pect = blob({{31, 27}, {36, 34}, {41, 38}, {38, 30}});
-    const QPainterPath finlets = blob({{53, 20}, {56, 17}, {58, 21}});
+    const QPainterPath pect = K::blob({{31, 27}, {36, 34}, {41, 38}, {38, 30}});
+    const QPainterPath finlets = K::blob({{53, 20}, {56, 17}, {58, 21}});
     K::flat(p, sail, finC, K::ink(finC), 0.8);
     K::flat(p, crescent, finC, K::ink(finC), 0.8);
     K::flat(p, finlets, finC, K::ink(finC), 0.6);
-    const QPainterPath body = blob({{24, 21},
-                                    {32, 17.5},
-                                    {46, 17},
-                                    {58, 19.5},
-                                    {64, 23},
-                                    {58, 26.5},
-                                    {46, 30},
-                                    {32, 30},
-                                    {24, 25}})
+    const QPainterPath body = K::blob({{24, 21},
+                                       {32, 17.5},
+                                       {46, 17},
+                                       {58, 19.5},
+                                       {64, 23},
+                                       {58, 26.5},
+                                       {46, 30},
+                                       {32, 30},
+                                       {24, 25}})
                                   .united(bill);
     K::body(p, body, top, low);
     K::clipped(p, body, [&] {
@@ -382,7 +244,7 @@ void swordfish(QPainter& p, bool b)
         g.setColorAt(1, low);
         p.fillRect(QRectF(10, 10, 60, 25), g);
     });
-    sheen(p, body, {40, 19}, 10, 1.6);
+    K::sheen(p, body, {40, 19}, 10, 1.6);
     K::outline(p, body, K::ink(top));
     K::flat(p, pect, finC, K::ink(finC), 0.7);
     p.save();
@@ -398,7 +260,7 @@ void shark(QPainter& p, bool b)
     const QColor low = b ? QColor(138, 104, 60) : QColor(80, 100, 126);
     const QColor pale = b ? QColor(246, 236, 212) : QColor(236, 242, 246);
     const QColor line = K::ink(low);
-    const QPainterPath dorsal = blob({{35, 17}, {40, 9}, {43, 5}, {45, 9}, {49, 17}});
+    const QPainterPath dorsal = K::blob({{35, 17}, {40, 9}, {43, 5}, {45, 9}, {49, 17}});
     QPainterPath tail;
     tail.moveTo(62, 21);
     tail.quadTo(68, 16, 75, 9);
@@ -406,23 +268,23 @@ void shark(QPainter& p, bool b)
     tail.quadTo(73, 28, 75, 33);
     tail.quadTo(69, 30, 63, 27);
     tail.closeSubpath();
-    const QPainterPath pect = blob({{31, 28}, {35, 35}, {40, 41}, {41, 36}, {41, 29}});
-    const QPainterPath pelvic = blob({{52, 27}, {56, 32}, {57, 27}});
+    const QPainterPath pect = K::blob({{31, 28}, {35, 35}, {40, 41}, {41, 36}, {41, 29}});
+    const QPainterPath pelvic = K::blob({{52, 27}, {56, 32}, {57, 27}});
     K::body(p, dorsal, top, low);
     K::body(p, tail, top, low);
     K::body(p, pelvic, low, low);
-    const QPainterPath body = blob({{12.5, 24.5},
-                                    {18, 20},
-                                    {28, 16.5},
-                                    {42, 15.5},
-                                    {54, 18},
-                                    {64, 22},
-                                    {70, 23.5},
-                                    {64, 26},
-                                    {52, 29.5},
-                                    {38, 32},
-                                    {24, 31},
-                                    {16, 28}});
+    const QPainterPath body = K::blob({{12.5, 24.5},
+                                       {18, 20},
+                                       {28, 16.5},
+                                       {42, 15.5},
+                                       {54, 18},
+                                       {64, 22},
+                                       {70, 23.5},
+                                       {64, 26},
+                                       {52, 29.5},
+                                       {38, 32},
+                                       {24, 31},
+                                       {16, 28}});
     K::body(p, body, top, low);
     K::clipped(p, body, [&] {
         QPainterPath under;
@@ -434,7 +296,7 @@ void shark(QPainter& p, bool b)
         p.setBrush(pale);
         p.drawPath(under);
     });
-    sheen(p, body, {36, 19}, 12, 2);
+    K::sheen(p, body, {36, 19}, 12, 2);
     K::outline(p, body, line);
     K::body(p, pect, top, low);
     p.save();
@@ -467,8 +329,8 @@ void moray(QPainter& p, bool b)
     K::flat(p, K::tube(spine.mid(2), finHalf.mid(2)), K::shade(low, 0.85), K::ink(low), 0.7);
     const QPainterPath body = K::tube(spine, half);
     K::body(p, body, top, low);
-    spots(p, body, 3.4, 0.75, speck, QColor(), QRectF(10, 15, 10, 12));
-    sheen(p, body, {22, 17}, 6, 2);
+    K::spots(p, body, 3.4, 0.75, speck, QColor(), QRectF(10, 15, 10, 12));
+    K::sheen(p, body, {22, 17}, 6, 2);
     K::outline(p, body, K::ink(low));
     // Open jaw with a few teeth.
     QPainterPath jaw;
@@ -495,7 +357,7 @@ void ray(QPainter& p, bool b)
     const QPainterPath tail =
         K::tube({{52, 24}, {60, 23.5}, {68, 22}, {76, 19.5}}, {2, 1.3, 0.8, 0.3});
     K::body(p, tail, top, low);
-    const QPainterPath pelvic = blob({{48, 19}, {55, 20}, {55, 28}, {48, 29}});
+    const QPainterPath pelvic = K::blob({{48, 19}, {55, 20}, {55, 28}, {48, 29}});
     K::body(p, pelvic, low, low);
     QPainterPath body;
     body.moveTo(15, 24);
@@ -505,7 +367,7 @@ void ray(QPainter& p, bool b)
     body.cubicTo(34, 41, 20, 34, 15, 24);
     body.closeSubpath();
     K::body(p, body, top, low);
-    spots(p, body, 5.8, 1.2, spot, ring, QRectF(14, 18, 14, 12));
+    K::spots(p, body, 5.8, 1.2, spot, ring, QRectF(14, 18, 14, 12));
     K::clipped(p, body, [&] {
         // Spine ridge and a darker centre, so the disc reads as a body, not a kite.
         QRadialGradient g(QPointF(34, 24), 16);
@@ -528,9 +390,9 @@ void tuna(QPainter& p, bool b)
     const QColor low = QColor(216, 224, 232);
     const QColor finlet = b ? QColor(246, 128, 30) : QColor(252, 212, 40);
     const QColor line = K::ink(top);
-    K::flat(p, blob({{31, 16}, {35, 9}, {39, 16}}), top, line, 0.7);
-    K::flat(p, blob({{46, 16}, {50, 11}, {52, 17}}), finlet, line, 0.6);
-    K::flat(p, blob({{46, 31}, {50, 37}, {52, 30}}), finlet, line, 0.6);
+    K::flat(p, K::blob({{31, 16}, {35, 9}, {39, 16}}), top, line, 0.7);
+    K::flat(p, K::blob({{46, 16}, {50, 11}, {52, 17}}), finlet, line, 0.6);
+    K::flat(p, K::blob({{46, 31}, {50, 37}, {52, 30}}), finlet, line, 0.6);
     QPainterPath tail;
     tail.moveTo(62, 23);
     tail.quadTo(67, 17, 74, 8);
@@ -539,16 +401,16 @@ void tuna(QPainter& p, bool b)
     tail.quadTo(67, 29, 62, 24.5);
     tail.closeSubpath();
     K::flat(p, tail, top, line, 0.8);
-    const QPainterPath body = blob({{13, 24},
-                                    {19, 19},
-                                    {32, 15},
-                                    {46, 15.5},
-                                    {58, 19.5},
-                                    {64, 23.5},
-                                    {58, 27.5},
-                                    {46, 32},
-                                    {32, 33},
-                                    {19, 29}});
+    const QPainterPath body = K::blob({{13, 24},
+                                       {19, 19},
+                                       {32, 15},
+                                       {46, 15.5},
+                                       {58, 19.5},
+                                       {64, 23.5},
+                                       {58, 27.5},
+                                       {46, 32},
+                                       {32, 33},
+                                       {19, 29}});
     K::body(p, body, top, top);
     K::clipped(p, body, [&] {
         QLinearGradient g(0, 15, 0, 33);
@@ -560,26 +422,26 @@ void tuna(QPainter& p, bool b)
         p.setPen(QPen(finlet, 1.0));
         p.drawLine(QPointF(24, 22.5), QPointF(58, 22.5));
     });
-    sheen(p, body, {36, 18}, 12, 2);
+    K::sheen(p, body, {36, 18}, 12, 2);
     K::outline(p, body, line);
     for (double x : {54.0, 57.0, 60.0}) {
         K::flat(p,
-                blob({{x, 19.6 + (x - 54) * 0.4},
-                      {x + 1.3, 17.6 + (x - 54) * 0.5},
-                      {x + 2.2, 20 + (x - 54) * 0.45}}),
+                K::blob({{x, 19.6 + (x - 54) * 0.4},
+                         {x + 1.3, 17.6 + (x - 54) * 0.5},
+                         {x + 2.2, 20 + (x - 54) * 0.45}}),
                 finlet, line, 0.5);
         K::flat(p,
-                blob({{x, 28 - (x - 54) * 0.5},
-                      {x + 1.3, 30 - (x - 54) * 0.55},
-                      {x + 2.2, 27.5 - (x - 54) * 0.5}}),
+                K::blob({{x, 28 - (x - 54) * 0.5},
+                         {x + 1.3, 30 - (x - 54) * 0.55},
+                         {x + 2.2, 27.5 - (x - 54) * 0.5}}),
                 finlet, line, 0.5);
     }
-    K::flat(p, blob({{26, 24}, {33, 23.3}, {38, 24.2}, {33, 25.3}}), top, line, 0.6);
+    K::flat(p, K::blob({{26, 24}, {33, 23.3}, {38, 24.2}, {33, 25.3}}), top, line, 0.6);
     p.save();
     p.setPen(QPen(line, 0.6));
     p.drawArc(QRectF(20, 19, 6, 9), 300 * 16, 120 * 16);
     p.restore();
-    mouth(p, {13.5, 24.6}, {17, 25.3}, line);
+    K::mouth(p, {13.5, 24.6}, {17, 25.3}, line);
     K::eye(p, {18.5, 22}, 2.0, QColor(60, 70, 90));
 }
 
@@ -590,28 +452,28 @@ void catfish(QPainter& p, bool b)
     const QColor spot = b ? QColor(226, 160, 156) : QColor(52, 42, 30);
     const QColor line = b ? QColor(132, 66, 70) : K::ink(low);
     const QColor finC = K::shade(top, 0.9);
-    K::flat(p, blob({{29, 18}, {33, 9}, {37, 9}, {39, 18}}), finC, line, 0.7);
-    K::flat(p, blob({{51, 20}, {55, 16.5}, {58, 21}}), finC, line, 0.6);
-    K::flat(p, blob({{40, 31}, {50, 34}, {58, 29}, {50, 28}}), finC, line, 0.7);
+    K::flat(p, K::blob({{29, 18}, {33, 9}, {37, 9}, {39, 18}}), finC, line, 0.7);
+    K::flat(p, K::blob({{51, 20}, {55, 16.5}, {58, 21}}), finC, line, 0.6);
+    K::flat(p, K::blob({{40, 31}, {50, 34}, {58, 29}, {50, 28}}), finC, line, 0.7);
     const QPainterPath tail =
-        blob({{59, 22}, {67, 15}, {73, 16}, {69, 24}, {73, 32}, {67, 33}, {59, 26}});
-    fin(p, tail, finC, {59, 24}, 6);
-    const QPainterPath body = blob({{12.5, 26},
-                                    {15, 20},
-                                    {26, 17},
-                                    {40, 17.5},
-                                    {54, 20},
-                                    {62, 24},
-                                    {54, 28},
-                                    {40, 31.5},
-                                    {26, 33},
-                                    {15, 31.5}});
+        K::blob({{59, 22}, {67, 15}, {73, 16}, {69, 24}, {73, 32}, {67, 33}, {59, 26}});
+    K::fin(p, tail, finC, {59, 24}, 6);
+    const QPainterPath body = K::blob({{12.5, 26},
+                                       {15, 20},
+                                       {26, 17},
+                                       {40, 17.5},
+                                       {54, 20},
+                                       {62, 24},
+                                       {54, 28},
+                                       {40, 31.5},
+                                       {26, 33},
+                                       {15, 31.5}});
     K::body(p, body, top, low);
-    spots(p, body, 3.8, 0.8, spot, QColor(), QRectF(10, 19, 12, 14));
-    belly(p, body, K::shade(top, 1.35), 0.55);
-    sheen(p, body, {30, 19}, 10, 2);
+    K::spots(p, body, 3.8, 0.8, spot, QColor(), QRectF(10, 19, 12, 14));
+    K::belly(p, body, K::shade(top, 1.35), 0.55);
+    K::sheen(p, body, {30, 19}, 10, 2);
     K::outline(p, body, line);
-    K::flat(p, blob({{24, 28}, {30, 31}, {34, 34}, {29, 30}}), finC, line, 0.6);
+    K::flat(p, K::blob({{24, 28}, {30, 31}, {34, 34}, {29, 30}}), finC, line, 0.6);
     p.save();
     p.setPen(QPen(line, 0.85, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
@@ -638,21 +500,21 @@ void pike(QPainter& p, bool b)
     const QColor spot = b ? QColor(236, 242, 246) : QColor(236, 228, 160);
     const QColor finC = b ? QColor(150, 170, 190) : QColor(196, 120, 60);
     const QColor line = K::ink(top);
-    K::flat(p, blob({{51, 20}, {56, 13}, {60, 15}, {61, 21}}), finC, line, 0.7);
-    K::flat(p, blob({{51, 28}, {56, 35}, {60, 33}, {61, 27}}), finC, line, 0.7);
+    K::flat(p, K::blob({{51, 20}, {56, 13}, {60, 15}, {61, 21}}), finC, line, 0.7);
+    K::flat(p, K::blob({{51, 28}, {56, 35}, {60, 33}, {61, 27}}), finC, line, 0.7);
     const QPainterPath tail =
-        blob({{61, 23}, {69, 15}, {76, 14}, {72, 24}, {76, 34}, {69, 33}, {61, 25}});
-    fin(p, tail, finC, {61, 24}, 6);
-    const QPainterPath body = blob({{11.5, 24},
-                                    {16, 21.5},
-                                    {26, 19.5},
-                                    {40, 18.5},
-                                    {54, 20},
-                                    {63, 23.5},
-                                    {54, 27.5},
-                                    {40, 29.5},
-                                    {26, 29.5},
-                                    {16, 27}});
+        K::blob({{61, 23}, {69, 15}, {76, 14}, {72, 24}, {76, 34}, {69, 33}, {61, 25}});
+    K::fin(p, tail, finC, {61, 24}, 6);
+    const QPainterPath body = K::blob({{11.5, 24},
+                                       {16, 21.5},
+                                       {26, 19.5},
+                                       {40, 18.5},
+                                       {54, 20},
+                                       {63, 23.5},
+                                       {54, 27.5},
+                                       {40, 29.5},
+                                       {26, 29.5},
+                                       {16, 27}});
     K::body(p, body, top, low);
     K::clipped(p, body, [&] {
         // Bean-shaped spots in loose rows along the flank.
@@ -665,11 +527,11 @@ void pike(QPainter& p, bool b)
             }
         }
     });
-    sheen(p, body, {34, 20}, 12, 1.6);
+    K::sheen(p, body, {34, 20}, 12, 1.6);
     K::outline(p, body, line);
-    K::flat(p, blob({{24, 26}, {30, 27}, {33, 29}, {27, 28.5}}), finC, line, 0.5);
-    K::flat(p, blob({{40, 29}, {45, 33}, {46, 29.5}}), finC, line, 0.5);
-    mouth(p, {11.8, 24.8}, {20, 25.6}, line);
+    K::flat(p, K::blob({{24, 26}, {30, 27}, {33, 29}, {27, 28.5}}), finC, line, 0.5);
+    K::flat(p, K::blob({{40, 29}, {45, 33}, {46, 29.5}}), finC, line, 0.5);
+    K::mouth(p, {11.8, 24.8}, {20, 25.6}, line);
     K::eye(p, {20.5, 22.4}, 1.9, QColor(230, 190, 60));
 }
 
@@ -679,30 +541,30 @@ void goldfish(QPainter& p, bool b)
     const QColor low = b ? QColor(226, 222, 214) : QColor(240, 110, 16);
     QColor finC = b ? QColor(255, 222, 214) : QColor(255, 176, 80);
     const QColor line = b ? QColor(120, 70, 70) : K::ink(low);
-    const QPainterPath tail = blob({{50, 22},
-                                    {57, 14},
-                                    {64, 10},
-                                    {72, 11},
-                                    {69, 17},
-                                    {76, 22},
-                                    {72, 28},
-                                    {71, 33},
-                                    {62, 38.5},
-                                    {57, 35},
-                                    {50, 27}});
-    fin(p, tail, finC, {50, 24.5}, 10);
-    fin(p, blob({{33, 13}, {37, 5}, {45, 5}, {50, 16}}), finC, {42, 15}, 4);
-    fin(p, blob({{34, 33}, {38, 41}, {44, 38}, {42, 32}}), finC, {38, 33}, 3);
-    const QPainterPath body = blob({{21, 24},
-                                    {25, 16},
-                                    {34, 12},
-                                    {44, 13},
-                                    {50, 18},
-                                    {52, 24},
-                                    {50, 30},
-                                    {44, 34},
-                                    {34, 35},
-                                    {25, 32}});
+    const QPainterPath tail = K::blob({{50, 22},
+                                       {57, 14},
+                                       {64, 10},
+                                       {72, 11},
+                                       {69, 17},
+                                       {76, 22},
+                                       {72, 28},
+                                       {71, 33},
+                                       {62, 38.5},
+                                       {57, 35},
+                                       {50, 27}});
+    K::fin(p, tail, finC, {50, 24.5}, 10);
+    K::fin(p, K::blob({{33, 13}, {37, 5}, {45, 5}, {50, 16}}), finC, {42, 15}, 4);
+    K::fin(p, K::blob({{34, 33}, {38, 41}, {44, 38}, {42, 32}}), finC, {38, 33}, 3);
+    const QPainterPath body = K::blob({{21, 24},
+                                       {25, 16},
+                                       {34, 12},
+                                       {44, 13},
+                                       {50, 18},
+                                       {52, 24},
+                                       {50, 30},
+                                       {44, 34},
+                                       {34, 35},
+                                       {25, 32}});
     K::body(p, body, top, low);
     K::clipped(p, body, [&] {
         if (b) {
@@ -719,11 +581,11 @@ void goldfish(QPainter& p, bool b)
             }
         }
     });
-    sheen(p, body, {36, 16}, 8, 3);
+    K::sheen(p, body, {36, 16}, 8, 3);
     K::outline(p, body, line);
-    fin(p, blob({{32, 26}, {38, 27}, {40, 31}, {34, 30}}), finC, {32, 27}, 3);
+    K::fin(p, K::blob({{32, 26}, {38, 27}, {40, 31}, {34, 30}}), finC, {32, 27}, 3);
     K::eye(p, {28, 21}, 2.6, QColor(40, 30, 30));
-    mouth(p, {21.2, 24.5}, {22.6, 25.4}, line);
+    K::mouth(p, {21.2, 24.5}, {22.6, 25.4}, line);
 }
 
 void lionfish(QPainter& p, bool b)
@@ -735,7 +597,7 @@ void lionfish(QPainter& p, bool b)
     const QColor line = K::ink(top);
     // Pectoral fans and the tall dorsal spines: the lionfish silhouette.
     const QPainterPath fan =
-        blob({{32, 26}, {42, 31}, {52, 35.5}, {62, 38.5}, {48, 41}, {38, 40.5}, {30, 36}});
+        K::blob({{32, 26}, {42, 31}, {52, 35.5}, {62, 38.5}, {48, 41}, {38, 40.5}, {30, 36}});
     K::flat(p, fan, web, line, 0.6);
     K::clipped(p, fan, [&] {
         for (int i = 0; i < 7; ++i) {
@@ -755,7 +617,7 @@ void lionfish(QPainter& p, bool b)
         webPts.append(t + QPointF(0, 2.5));
     }
     webPts.append({54, 20});
-    K::flat(p, blob(webPts), web, QColor(), 0);
+    K::flat(p, K::blob(webPts), web, QColor(), 0);
     for (int i = 0; i < tips.size(); ++i) {
         const QPointF base(30 + i * 3, 18);
         p.save();
@@ -765,25 +627,25 @@ void lionfish(QPainter& p, bool b)
         p.drawLine(base, tips[i]);
         p.restore();
     }
-    const QPainterPath tail = blob({{55, 21}, {63, 16}, {68, 19}, {68, 28}, {63, 31}, {55, 26}});
+    const QPainterPath tail = K::blob({{55, 21}, {63, 16}, {68, 19}, {68, 28}, {63, 31}, {55, 26}});
     K::flat(p, tail, web, line, 0.6);
-    spots(p, tail, 2.6, 0.6, top);
-    const QPainterPath body = blob({{17, 24},
-                                    {22, 19},
-                                    {30, 16},
-                                    {42, 16.5},
-                                    {52, 19.5},
-                                    {58, 23.5},
-                                    {52, 27.5},
-                                    {42, 31},
-                                    {30, 31},
-                                    {22, 29}});
+    K::spots(p, tail, 2.6, 0.6, top);
+    const QPainterPath body = K::blob({{17, 24},
+                                       {22, 19},
+                                       {30, 16},
+                                       {42, 16.5},
+                                       {52, 19.5},
+                                       {58, 23.5},
+                                       {52, 27.5},
+                                       {42, 31},
+                                       {30, 31},
+                                       {22, 29}});
     K::body(p, body, top, low);
-    bands(p, body, {21, 26.5, 32, 37.5, 43, 48.5, 54}, 2.0, stripe, 1.4);
-    sheen(p, body, {34, 19}, 10, 2);
+    K::bands(p, body, {21, 26.5, 32, 37.5, 43, 48.5, 54}, 2.0, stripe, 1.4);
+    K::sheen(p, body, {34, 19}, 10, 2);
     K::outline(p, body, line);
     K::eye(p, {23.5, 21.5}, 2.1, b ? QColor(240, 190, 80) : QColor(200, 60, 40));
-    mouth(p, {17.4, 25}, {19.5, 25.8}, line);
+    K::mouth(p, {17.4, 25}, {19.5, 25.8}, line);
 }
 
 void butterflyfish(QPainter& p, bool b)
@@ -792,23 +654,23 @@ void butterflyfish(QPainter& p, bool b)
     const QColor low = b ? QColor(220, 222, 220) : QColor(244, 184, 24);
     const QColor finC = b ? QColor(252, 206, 40) : QColor(252, 232, 120);
     const QColor black(24, 22, 30);
-    const QPainterPath finBack = blob(
+    const QPainterPath finBack = K::blob(
         {{34, 10}, {46, 6}, {55, 13}, {62, 20}, {62, 28}, {57, 37}, {46, 42}, {34, 38}, {44, 24}});
     K::flat(p, finBack, finC, K::ink(low), 0.7);
-    const QPainterPath tail = blob({{58, 21}, {66, 17}, {68, 24}, {66, 31}, {58, 27}});
-    fin(p, tail, finC, {58, 24}, 5);
-    const QPainterPath body = blob({{13.5, 24},
-                                    {20, 21},
-                                    {27, 13},
-                                    {38, 9},
-                                    {48, 11},
-                                    {55, 17},
-                                    {57, 24},
-                                    {55, 31},
-                                    {48, 36},
-                                    {38, 39},
-                                    {27, 35},
-                                    {20, 27}});
+    const QPainterPath tail = K::blob({{58, 21}, {66, 17}, {68, 24}, {66, 31}, {58, 27}});
+    K::fin(p, tail, finC, {58, 24}, 5);
+    const QPainterPath body = K::blob({{13.5, 24},
+                                       {20, 21},
+                                       {27, 13},
+                                       {38, 9},
+                                       {48, 11},
+                                       {55, 17},
+                                       {57, 24},
+                                       {55, 31},
+                                       {48, 36},
+                                       {38, 39},
+                                       {27, 35},
+                                       {20, 27}});
     K::body(p, body, top, low);
     K::clipped(p, body, [&] {
         p.setPen(QPen(K::shade(low, 0.82), 0.5));
@@ -823,14 +685,14 @@ void butterflyfish(QPainter& p, bool b)
             p.fillRect(QRectF(36, 6, 24, 36), g);
         }
     });
-    bands(p, body, {25.5}, 3.6, black, 0.5);
-    sheen(p, body, {38, 15}, 9, 4);
+    K::bands(p, body, {25.5}, 3.6, black, 0.5);
+    K::sheen(p, body, {38, 15}, 9, 4);
     K::outline(p, body, K::ink(low));
     // False eye near the dorsal fin: a dark spot ringed in white.
     K::dot(p, {50, 16}, 2.6, QColor(255, 255, 255));
     K::dot(p, {50, 16}, 1.9, black);
     K::eye(p, {25.5, 22}, 2.0, QColor(60, 40, 30));
-    mouth(p, {13.8, 24.3}, {15.3, 24.6}, black);
+    K::mouth(p, {13.8, 24.3}, {15.3, 24.6}, black);
 }
 
 void boxfish(QPainter& p, bool b)
@@ -840,13 +702,13 @@ void boxfish(QPainter& p, bool b)
     const QColor spot = b ? QColor(250, 248, 230) : QColor(22, 22, 30);
     const QColor ring = b ? QColor(30, 30, 80) : QColor();
     const QColor finC = b ? QColor(120, 140, 220) : QColor(252, 232, 120);
-    const QPainterPath tail = blob({{55, 20}, {63, 15}, {68, 18}, {68, 30}, {63, 33}, {55, 28}});
-    fin(p, tail, finC, {55, 24}, 5);
-    K::flat(p, blob({{46, 13}, {50, 8}, {54, 13}}), finC, K::ink(low), 0.6);
+    const QPainterPath tail = K::blob({{55, 20}, {63, 15}, {68, 18}, {68, 30}, {63, 33}, {55, 28}});
+    K::fin(p, tail, finC, {55, 24}, 5);
+    K::flat(p, K::blob({{46, 13}, {50, 8}, {54, 13}}), finC, K::ink(low), 0.6);
     QPainterPath body;
     body.addRoundedRect(QRectF(22.5, 11.5, 34, 25), 7.5, 7.5);
     K::body(p, body, top, low);
-    spots(p, body, 4.6, 1.1, spot, ring, QRectF(26, 14, 11, 10));
+    K::spots(p, body, 4.6, 1.1, spot, ring, QRectF(26, 14, 11, 10));
     K::clipped(p, body, [&] {
         // Hexagonal plates, faint.
         p.setPen(QPen(K::shade(low, 0.85), 0.4));
@@ -854,10 +716,10 @@ void boxfish(QPainter& p, bool b)
             p.drawLine(QPointF(x, 10), QPointF(x, 38));
         }
     });
-    sheen(p, body, {38, 15}, 11, 2.5);
+    K::sheen(p, body, {38, 15}, 11, 2.5);
     K::outline(p, body, K::ink(low));
-    fin(p, blob({{37, 24}, {43, 21}, {44, 27}}), finC, {37, 24}, 3);
-    K::flat(p, ellipse({22, 28}, 2.2, 1.7), QColor(236, 110, 100), K::ink(low), 0.6);
+    K::fin(p, K::blob({{37, 24}, {43, 21}, {44, 27}}), finC, {37, 24}, 3);
+    K::flat(p, K::ellipse({22, 28}, 2.2, 1.7), QColor(236, 110, 100), K::ink(low), 0.6);
     K::eye(p, {31, 18.5}, 2.8, b ? QColor(230, 200, 80) : QColor(70, 120, 200));
 }
 
@@ -867,23 +729,23 @@ void sunfish(QPainter& p, bool b)
     const QColor low = b ? QColor(158, 94, 122) : QColor(128, 142, 160);
     const QColor mottle = b ? QColor(232, 190, 206) : QColor(220, 228, 236);
     const QColor line = K::ink(low);
-    K::body(p, blob({{43, 13}, {48, 6.5}, {52, 4.2}, {55, 6.5}, {55, 15}}), top, low);
-    K::body(p, blob({{43, 35}, {48, 40.5}, {52, 42}, {55, 40}, {55, 33}}), low, low);
-    const QPainterPath clavus = blob(
+    K::body(p, K::blob({{43, 13}, {48, 6.5}, {52, 4.2}, {55, 6.5}, {55, 15}}), top, low);
+    K::body(p, K::blob({{43, 35}, {48, 40.5}, {52, 42}, {55, 40}, {55, 33}}), low, low);
+    const QPainterPath clavus = K::blob(
         {{54, 14}, {59, 15}, {62, 18.5}, {60.5, 22}, {63, 25}, {61, 29}, {58.5, 33}, {54, 34}});
     K::body(p, clavus, K::shade(top, 1.15), low);
-    const QPainterPath body = blob({{17, 24},
-                                    {21, 15},
-                                    {31, 10},
-                                    {44, 10},
-                                    {54, 13},
-                                    {59, 18},
-                                    {60, 24},
-                                    {59, 30},
-                                    {54, 35},
-                                    {44, 37},
-                                    {31, 37},
-                                    {21, 33}});
+    const QPainterPath body = K::blob({{17, 24},
+                                       {21, 15},
+                                       {31, 10},
+                                       {44, 10},
+                                       {54, 13},
+                                       {59, 18},
+                                       {60, 24},
+                                       {59, 30},
+                                       {54, 35},
+                                       {44, 37},
+                                       {31, 37},
+                                       {21, 33}});
     K::body(p, body, top, low);
     K::clipped(p, body, [&] {
         for (const auto& [c, r] : {std::pair{QPointF(36, 28), 3.2},
@@ -895,10 +757,10 @@ void sunfish(QPainter& p, bool b)
             K::dot(p, c, r, mottle);
         }
     });
-    sheen(p, body, {34, 14}, 11, 3);
+    K::sheen(p, body, {34, 14}, 11, 3);
     K::outline(p, body, line);
-    K::flat(p, blob({{27, 24}, {31, 20.5}, {33, 26}}), K::shade(top, 0.9), line, 0.6);
-    K::flat(p, ellipse({17.8, 24.6}, 1.4, 1.2), K::shade(low, 0.6), line, 0.5);
+    K::flat(p, K::blob({{27, 24}, {31, 20.5}, {33, 26}}), K::shade(top, 0.9), line, 0.6);
+    K::flat(p, K::ellipse({17.8, 24.6}, 1.4, 1.2), K::shade(low, 0.6), line, 0.5);
     K::eye(p, {24.5, 20.5}, 2.1, QColor(70, 90, 110));
 }
 
@@ -922,22 +784,22 @@ void anglerfish(QPainter& p, bool b)
         p.drawEllipse(bulb, 6, 6);
         p.restore();
     }
-    const QPainterPath tail = blob({{53, 21}, {62, 16}, {66, 19}, {66, 29}, {62, 32}, {53, 27}});
-    fin(p, tail, K::shade(top, 1.1), {53, 24}, 5);
-    K::flat(p, blob({{40, 13}, {46, 10}, {51, 16}}), top, line, 0.6);
-    const QPainterPath body = blob({{15, 27},
-                                    {19, 17},
-                                    {29, 11},
-                                    {41, 12},
-                                    {51, 17},
-                                    {56, 24},
-                                    {51, 31},
-                                    {41, 36},
-                                    {29, 38},
-                                    {19, 35}});
+    const QPainterPath tail = K::blob({{53, 21}, {62, 16}, {66, 19}, {66, 29}, {62, 32}, {53, 27}});
+    K::fin(p, tail, K::shade(top, 1.1), {53, 24}, 5);
+    K::flat(p, K::blob({{40, 13}, {46, 10}, {51, 16}}), top, line, 0.6);
+    const QPainterPath body = K::blob({{15, 27},
+                                       {19, 17},
+                                       {29, 11},
+                                       {41, 12},
+                                       {51, 17},
+                                       {56, 24},
+                                       {51, 31},
+                                       {41, 36},
+                                       {29, 38},
+                                       {19, 35}});
     K::body(p, body, top, low);
-    spots(p, body, 3.6, 0.45, K::shade(top, 1.25));
-    sheen(p, body, {34, 15}, 9, 3);
+    K::spots(p, body, 3.6, 0.45, K::shade(top, 1.25));
+    K::sheen(p, body, {34, 15}, 9, 3);
     K::outline(p, body, line);
     QPainterPath gape;
     gape.moveTo(14.5, 25);
@@ -963,9 +825,9 @@ void anglerfish(QPainter& p, bool b)
     rod.cubicTo(31, 7, 31, 4.2, bulb.x() + 1.5, bulb.y() - 0.8);
     p.drawPath(rod);
     p.restore();
-    K::flat(p, ellipse(bulb, 2.1, 2.1), glow, K::shade(glow, 0.5), 0.6);
+    K::flat(p, K::ellipse(bulb, 2.1, 2.1), glow, K::shade(glow, 0.5), 0.6);
     K::dot(p, bulb + QPointF(-0.6, -0.6), 0.7, QColor(255, 255, 255));
-    K::flat(p, blob({{36, 27}, {43, 24}, {45, 30}}), K::shade(top, 1.1), line, 0.6);
+    K::flat(p, K::blob({{36, 27}, {43, 24}, {45, 30}}), K::shade(top, 1.1), line, 0.6);
     K::eye(p, {33, 18}, 2.4, b ? QColor(120, 220, 240) : QColor(240, 200, 60));
 }
 
@@ -976,8 +838,9 @@ void tang(QPainter& p, bool b)
     const QColor tailC = QColor(252, 212, 40);
     const QColor mark(20, 20, 36);
     const QColor line = K::ink(low);
-    const QPainterPath dorsal = blob({{24, 16}, {34, 9.5}, {48, 10}, {57, 18}, {48, 16}, {34, 14}});
-    const QPainterPath anal = blob({{28, 33}, {38, 37.5}, {50, 35}, {57, 29}, {48, 31}});
+    const QPainterPath dorsal =
+        K::blob({{24, 16}, {34, 9.5}, {48, 10}, {57, 18}, {48, 16}, {34, 14}});
+    const QPainterPath anal = K::blob({{28, 33}, {38, 37.5}, {50, 35}, {57, 29}, {48, 31}});
     K::flat(p, dorsal, low, line, 0.7);
     K::flat(p, anal, low, line, 0.7);
     QPainterPath tail;
@@ -987,36 +850,36 @@ void tang(QPainter& p, bool b)
     tail.quadTo(63, 31, 56, 26);
     tail.closeSubpath();
     K::flat(p, tail, tailC, K::ink(tailC), 0.8);
-    const QPainterPath body = blob({{17, 24},
-                                    {23, 16},
-                                    {34, 12},
-                                    {46, 13},
-                                    {56, 19},
-                                    {58, 24},
-                                    {56, 29},
-                                    {46, 34},
-                                    {34, 35.5},
-                                    {23, 32}});
+    const QPainterPath body = K::blob({{17, 24},
+                                       {23, 16},
+                                       {34, 12},
+                                       {46, 13},
+                                       {56, 19},
+                                       {58, 24},
+                                       {56, 29},
+                                       {46, 34},
+                                       {34, 35.5},
+                                       {23, 32}});
     K::body(p, body, top, low);
     K::clipped(p, body.united(dorsal), [&] {
-        const QPainterPath palette = blob({{23, 18},
-                                           {32, 14},
-                                           {44, 15.5},
-                                           {55, 21.5},
-                                           {58, 24},
-                                           {50, 23},
-                                           {43, 27.5},
-                                           {36, 26},
-                                           {31, 21.5},
-                                           {26, 21}});
+        const QPainterPath palette = K::blob({{23, 18},
+                                              {32, 14},
+                                              {44, 15.5},
+                                              {55, 21.5},
+                                              {58, 24},
+                                              {50, 23},
+                                              {43, 27.5},
+                                              {36, 26},
+                                              {31, 21.5},
+                                              {26, 21}});
         K::flat(p, palette, mark, QColor(), 0);
-        K::flat(p, blob({{35, 20}, {41, 19}, {45, 22}, {41, 24}}), top, QColor(), 0);
+        K::flat(p, K::blob({{35, 20}, {41, 19}, {45, 22}, {41, 24}}), top, QColor(), 0);
     });
-    sheen(p, body, {36, 15}, 10, 2.5);
+    K::sheen(p, body, {36, 15}, 10, 2.5);
     K::outline(p, body, line);
-    K::flat(p, blob({{30, 26}, {36, 25}, {38, 30}}), K::shade(tailC, 0.95), line, 0.6);
+    K::flat(p, K::blob({{30, 26}, {36, 25}, {38, 30}}), K::shade(tailC, 0.95), line, 0.6);
     K::eye(p, {23.5, 21}, 2.2, QColor(40, 40, 60));
-    mouth(p, {17.2, 24.8}, {19, 25.3}, line);
+    K::mouth(p, {17.2, 24.8}, {19, 25.3}, line);
 }
 
 void flyingfish(QPainter& p, bool b)
@@ -1026,8 +889,8 @@ void flyingfish(QPainter& p, bool b)
     QColor wing = b ? QColor(250, 206, 110) : QColor(170, 210, 246);
     const QColor line = K::ink(top);
     const QPainterPath wingPath =
-        blob({{28, 22}, {35, 10}, {44, 4}, {54, 4}, {49, 10}, {43, 16}, {36, 23}});
-    fin(p, wingPath, wing, {28, 22}, 8);
+        K::blob({{28, 22}, {35, 10}, {44, 4}, {54, 4}, {49, 10}, {43, 16}, {36, 23}});
+    K::fin(p, wingPath, wing, {28, 22}, 8);
     QPainterPath tail;
     tail.moveTo(56, 23.5);
     tail.quadTo(62, 19, 69, 14);
@@ -1036,7 +899,7 @@ void flyingfish(QPainter& p, bool b)
     tail.quadTo(64, 31, 56, 26);
     tail.closeSubpath();
     K::flat(p, tail, top, line, 0.7);
-    const QPainterPath body = blob(
+    const QPainterPath body = K::blob(
         {{14, 25.5}, {20, 21.5}, {34, 19.5}, {48, 20.5}, {58, 24}, {48, 28}, {34, 29.5}, {20, 29}});
     K::body(p, body, top, top);
     K::clipped(p, body, [&] {
@@ -1047,12 +910,12 @@ void flyingfish(QPainter& p, bool b)
         g.setColorAt(1, low);
         p.fillRect(QRectF(12, 18, 48, 13), g);
     });
-    sheen(p, body, {34, 21}, 10, 1.4);
+    K::sheen(p, body, {34, 21}, 10, 1.4);
     K::outline(p, body, line);
-    fin(p, blob({{40, 27}, {48, 35}, {56, 36}, {48, 28}}), wing, {40, 27}, 4);
-    K::flat(p, blob({{46, 20}, {50, 17}, {52, 21}}), top, line, 0.5);
+    K::fin(p, K::blob({{40, 27}, {48, 35}, {56, 36}, {48, 28}}), wing, {40, 27}, 4);
+    K::flat(p, K::blob({{46, 20}, {50, 17}, {52, 21}}), top, line, 0.5);
     K::eye(p, {20, 24.5}, 2.3, QColor(50, 70, 110));
-    mouth(p, {14.4, 26}, {16.4, 26.4}, line);
+    K::mouth(p, {14.4, 26}, {16.4, 26.4}, line);
 }
 
 void flounder(QPainter& p, bool b)
@@ -1063,19 +926,19 @@ void flounder(QPainter& p, bool b)
     const QColor spot = b ? QColor(80, 170, 250) : QColor(130, 88, 46);
     const QColor ring = b ? QColor(20, 40, 90) : QColor();
     const QColor line = K::ink(low);
-    const QPainterPath tail = blob({{60, 20}, {68, 16}, {72, 24}, {68, 32}, {60, 28}});
-    fin(p, tail, finC, {60, 24}, 6);
-    const QPainterPath fringe = blob({{15, 25},
-                                      {20, 15},
-                                      {33, 9.5},
-                                      {48, 9.5},
-                                      {60, 15.5},
-                                      {64, 24},
-                                      {60, 33},
-                                      {48, 39.5},
-                                      {32, 40.5},
-                                      {19, 35.5}});
-    fin(p, fringe, finC, {39, 24}, 0);
+    const QPainterPath tail = K::blob({{60, 20}, {68, 16}, {72, 24}, {68, 32}, {60, 28}});
+    K::fin(p, tail, finC, {60, 24}, 6);
+    const QPainterPath fringe = K::blob({{15, 25},
+                                         {20, 15},
+                                         {33, 9.5},
+                                         {48, 9.5},
+                                         {60, 15.5},
+                                         {64, 24},
+                                         {60, 33},
+                                         {48, 39.5},
+                                         {32, 40.5},
+                                         {19, 35.5}});
+    K::fin(p, fringe, finC, {39, 24}, 0);
     K::clipped(p, fringe, [&] {
         p.setPen(QPen(K::shade(finC, 0.75), 0.5));
         for (int i = 0; i < 40; ++i) {
@@ -1084,20 +947,20 @@ void flounder(QPainter& p, bool b)
                        QPointF(39 + 26 * std::cos(a), 24 + 17 * std::sin(a)));
         }
     });
-    const QPainterPath body = blob({{17, 24},
-                                    {21, 15.5},
-                                    {33, 11},
-                                    {47, 12},
-                                    {57, 17.5},
-                                    {60, 24},
-                                    {57, 30.5},
-                                    {47, 36},
-                                    {33, 37},
-                                    {21, 32.5}});
+    const QPainterPath body = K::blob({{17, 24},
+                                       {21, 15.5},
+                                       {33, 11},
+                                       {47, 12},
+                                       {57, 17.5},
+                                       {60, 24},
+                                       {57, 30.5},
+                                       {47, 36},
+                                       {33, 37},
+                                       {21, 32.5}});
     K::body(p, body, top, low);
-    spots(p, body, 6.2, 1.4, spot, ring, QRectF(18, 15, 13, 10));
-    spots(p, body, 3.1, 0.4, K::shade(top, 1.4));
-    sheen(p, body, {38, 18}, 10, 3);
+    K::spots(p, body, 6.2, 1.4, spot, ring, QRectF(18, 15, 13, 10));
+    K::spots(p, body, 3.1, 0.4, K::shade(top, 1.4));
+    K::sheen(p, body, {38, 18}, 10, 3);
     K::outline(p, body, line);
     K::eye(p, {24, 19}, 1.9, QColor(230, 180, 60));
     K::eye(p, {28.5, 21.8}, 1.9, QColor(230, 180, 60));
@@ -1114,8 +977,9 @@ void parrotfish(QPainter& p, bool b)
     const QColor edge = b ? QColor(252, 214, 90) : QColor(246, 128, 170);
     const QColor finC = b ? QColor(250, 196, 90) : QColor(120, 210, 240);
     const QColor line = K::ink(low);
-    K::flat(p, blob({{22, 16}, {34, 11}, {50, 12}, {58, 18}, {48, 16}, {34, 15}}), finC, line, 0.6);
-    K::flat(p, blob({{36, 33}, {46, 37}, {56, 31}, {46, 32}}), finC, line, 0.6);
+    K::flat(p, K::blob({{22, 16}, {34, 11}, {50, 12}, {58, 18}, {48, 16}, {34, 15}}), finC, line,
+            0.6);
+    K::flat(p, K::blob({{36, 33}, {46, 37}, {56, 31}, {46, 32}}), finC, line, 0.6);
     QPainterPath tail;
     tail.moveTo(58, 22);
     tail.quadTo(66, 15, 75, 9);
@@ -1123,18 +987,18 @@ void parrotfish(QPainter& p, bool b)
     tail.quadTo(71, 30, 74.5, 36);
     tail.quadTo(66, 32, 58, 26);
     tail.closeSubpath();
-    fin(p, tail, finC, {58, 24}, 6);
-    const QPainterPath body = blob({{14, 24},
-                                    {18, 18},
-                                    {28, 14},
-                                    {42, 13.5},
-                                    {54, 16.5},
-                                    {62, 22},
-                                    {62, 26},
-                                    {54, 31},
-                                    {42, 34.5},
-                                    {28, 35},
-                                    {18, 31}});
+    K::fin(p, tail, finC, {58, 24}, 6);
+    const QPainterPath body = K::blob({{14, 24},
+                                       {18, 18},
+                                       {28, 14},
+                                       {42, 13.5},
+                                       {54, 16.5},
+                                       {62, 22},
+                                       {62, 26},
+                                       {54, 31},
+                                       {42, 34.5},
+                                       {28, 35},
+                                       {18, 31}});
     K::body(p, body, top, low);
     K::clipped(p, body, [&] {
         p.setPen(QPen(edge, 0.7));
@@ -1150,14 +1014,14 @@ void parrotfish(QPainter& p, bool b)
         p.drawLine(QPointF(15, 22), QPointF(25, 18.5));
         p.drawLine(QPointF(17, 29), QPointF(26, 27));
     });
-    sheen(p, body, {36, 17}, 11, 2.5);
+    K::sheen(p, body, {36, 17}, 11, 2.5);
     K::outline(p, body, line);
     // Fused teeth: the "beak".
-    K::flat(p, blob({{12.2, 23.5}, {15, 21.4}, {17.5, 23.8}, {15, 25}}), QColor(250, 250, 244),
+    K::flat(p, K::blob({{12.2, 23.5}, {15, 21.4}, {17.5, 23.8}, {15, 25}}), QColor(250, 250, 244),
             line, 0.6);
-    K::flat(p, blob({{12.6, 26}, {15, 25.2}, {17, 27}, {14.6, 28}}), QColor(250, 250, 244), line,
+    K::flat(p, K::blob({{12.6, 26}, {15, 25.2}, {17, 27}, {14.6, 28}}), QColor(250, 250, 244), line,
             0.6);
-    fin(p, blob({{30, 25}, {37, 23}, {39, 28}, {34, 29}}), finC, {30, 26}, 3);
+    K::fin(p, K::blob({{30, 25}, {37, 23}, {39, 28}, {34, 29}}), finC, {30, 26}, 3);
     K::eye(p, {21.5, 20.5}, 2.1, QColor(240, 160, 40));
 }
 
@@ -1191,20 +1055,20 @@ void betta(QPainter& p, bool b)
             }
         });
     };
-    flowing(blob({{45, 20},
-                  {53, 11},
-                  {62, 8},
-                  {71, 9.5},
-                  {76, 18},
-                  {75, 27},
-                  {70, 34},
-                  {61, 39},
-                  {52, 35},
-                  {45, 26}}),
+    flowing(K::blob({{45, 20},
+                     {53, 11},
+                     {62, 8},
+                     {71, 9.5},
+                     {76, 18},
+                     {75, 27},
+                     {70, 34},
+                     {61, 39},
+                     {52, 35},
+                     {45, 26}}),
             {45, 23});
-    flowing(blob({{28, 19}, {34, 11}, {44, 8}, {50, 14}, {44, 19.5}}), {38, 19});
-    flowing(blob({{27, 26}, {32, 37}, {44, 42}, {54, 36}, {44, 26}}), {36, 26});
-    const QPainterPath body = blob(
+    flowing(K::blob({{28, 19}, {34, 11}, {44, 8}, {50, 14}, {44, 19.5}}), {38, 19});
+    flowing(K::blob({{27, 26}, {32, 37}, {44, 42}, {54, 36}, {44, 26}}), {36, 26});
+    const QPainterPath body = K::blob(
         {{18, 22.5}, {22, 19}, {32, 17.5}, {42, 18.5}, {48, 22}, {42, 26}, {32, 27}, {22, 26}});
     K::body(p, body, top, low);
     K::clipped(p, body, [&] {
@@ -1217,7 +1081,7 @@ void betta(QPainter& p, bool b)
             }
         }
     });
-    sheen(p, body, {30, 19.5}, 8, 1.5);
+    K::sheen(p, body, {30, 19.5}, 8, 1.5);
     K::outline(p, body, line);
     p.save();
     p.setPen(QPen(finIn, 1.0, Qt::SolidLine, Qt::RoundCap));
@@ -1227,7 +1091,7 @@ void betta(QPainter& p, bool b)
     p.drawPath(pelvic);
     p.restore();
     K::eye(p, {22.5, 21.4}, 1.8, QColor(200, 60, 40));
-    mouth(p, {18.2, 23}, {19.8, 23.6}, line);
+    K::mouth(p, {18.2, 23}, {19.8, 23.6}, line);
 }
 
 // Name and drawing function of each species, in tile order, and where the drawing is placed:
