@@ -240,6 +240,18 @@ void FishKit::spots(QPainter& p, const QPainterPath& clip, double step, double r
     });
 }
 
+void FishKit::countershade(QPainter& p, const QPainterPath& clip, const QRectF& area, double y0,
+                           double y1, const QGradientStops& stops)
+{
+    clipped(p, clip, [&] {
+        QLinearGradient g(0, y0, 0, y1);
+        for (const auto& [at, colour] : stops) {
+            g.setColorAt(at, colour);
+        }
+        p.fillRect(area, g);
+    });
+}
+
 void FishKit::belly(QPainter& p, const QPainterPath& clip, const QColor& c, double from)
 {
     const QRectF r = clip.boundingRect();

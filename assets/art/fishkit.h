@@ -2,6 +2,7 @@
 
 // Qt
 #include <QColor>
+#include <QGradient>
 #include <QPainterPath>
 #include <QPointF>
 
@@ -62,6 +63,10 @@ public:
     // hash, so the pattern comes out the same on every run.
     static void spots(QPainter& p, const QPainterPath& clip, double step, double radius,
                       const QColor& c, const QColor& ring = {}, const QRectF& skip = {});
+    // Countershading, the open-water swimmer's dark back over a pale belly: `area`, clipped to
+    // `clip`, filled with a vertical gradient through `stops` (0..1) from y0 down to y1.
+    static void countershade(QPainter& p, const QPainterPath& clip, const QRectF& area, double y0,
+                             double y1, const QGradientStops& stops);
     // A soft lighter belly: `clip` washed towards `c` from `from` (0..1 of its height) down.
     static void belly(QPainter& p, const QPainterPath& clip, const QColor& c, double from);
     // A closed mouth: a thin line with round caps.

@@ -7,7 +7,6 @@
 #include "assets/art/fishkit.h"
 
 // Qt
-#include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
 
@@ -34,7 +33,6 @@ void swordfish(QPainter& p, int variant)
     const SwordfishMorph& morph = kSwordfish[variant];
     const QPainterPath bill = K::tube({{12, 22.6}, {18.5, 22.4}, {26, 22}}, {0.4, 0.9, 1.7});
     const QPainterPath sail = K::blob({{31, 18}, {34, 9}, {37, 5}, {40, 10}, {44, 17}});
-    const QPainterPath tail;
     QPainterPath crescent;
     crescent.moveTo(61, 23);
     crescent.quadTo(66, 18, 74, 7);
@@ -58,14 +56,8 @@ void swordfish(QPainter& p, int variant)
                                        {24, 25}})
                                   .united(bill);
     K::body(p, body, morph.top, morph.low);
-    K::clipped(p, body, [&] {
-        QLinearGradient g(0, 17, 0, 30);
-        g.setColorAt(0, morph.top);
-        g.setColorAt(0.45, morph.top);
-        g.setColorAt(0.62, morph.low);
-        g.setColorAt(1, morph.low);
-        p.fillRect(QRectF(10, 10, 60, 25), g);
-    });
+    K::countershade(p, body, QRectF(10, 10, 60, 25), 17, 30,
+                    {{0, morph.top}, {0.45, morph.top}, {0.62, morph.low}, {1, morph.low}});
     K::sheen(p, body, {40, 19}, 10, 1.6);
     K::outline(p, body, K::ink(morph.top));
     K::flat(p, pect, morph.fin, K::ink(morph.fin), 0.7);
@@ -180,13 +172,10 @@ void tuna(QPainter& p, int variant)
                                        {32, 33},
                                        {19, 29}});
     K::body(p, body, morph.top, morph.top);
+    K::countershade(
+        p, body, QRectF(12, 14, 54, 20), 15, 33,
+        {{0, K::shade(morph.top, 0.8)}, {0.4, morph.top}, {0.56, low}, {1, K::shade(low, 0.92)}});
     K::clipped(p, body, [&] {
-        QLinearGradient g(0, 15, 0, 33);
-        g.setColorAt(0, K::shade(morph.top, 0.8));
-        g.setColorAt(0.4, morph.top);
-        g.setColorAt(0.56, low);
-        g.setColorAt(1, K::shade(low, 0.92));
-        p.fillRect(QRectF(12, 14, 54, 20), g);
         p.setPen(QPen(morph.finlet, 1.0));
         p.drawLine(QPointF(24, 22.5), QPointF(58, 22.5));
     });
@@ -291,14 +280,8 @@ void flyingFish(QPainter& p, int variant)
     const QPainterPath body = K::blob(
         {{14, 25.5}, {20, 21.5}, {34, 19.5}, {48, 20.5}, {58, 24}, {48, 28}, {34, 29.5}, {20, 29}});
     K::body(p, body, morph.top, morph.top);
-    K::clipped(p, body, [&] {
-        QLinearGradient g(0, 19, 0, 30);
-        g.setColorAt(0, morph.top);
-        g.setColorAt(0.45, morph.top);
-        g.setColorAt(0.6, low);
-        g.setColorAt(1, low);
-        p.fillRect(QRectF(12, 18, 48, 13), g);
-    });
+    K::countershade(p, body, QRectF(12, 18, 48, 13), 19, 30,
+                    {{0, morph.top}, {0.45, morph.top}, {0.6, low}, {1, low}});
     K::sheen(p, body, {34, 21}, 10, 1.4);
     K::outline(p, body, line);
     K::fin(p, K::blob({{40, 27}, {48, 35}, {56, 36}, {48, 28}}), morph.wing, {40, 27}, 4);
