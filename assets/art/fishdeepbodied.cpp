@@ -201,12 +201,8 @@ void surgeonfish(QPainter& p, int variant)
     const QPainterPath anal = K::blob({{28, 33}, {38, 37.5}, {50, 35}, {57, 29}, {48, 31}});
     K::flat(p, dorsal, morph.low, line, 0.7);
     K::flat(p, anal, morph.low, line, 0.7);
-    QPainterPath tail;
-    tail.moveTo(56, 22);
-    tail.quadTo(63, 17, 70, 12.5);
-    tail.quadTo(67, 24, 70, 35.5);
-    tail.quadTo(63, 31, 56, 26);
-    tail.closeSubpath();
+    const QPainterPath tail =
+        K::quadShape({{56, 22}, {63, 17}, {70, 12.5}, {67, 24}, {70, 35.5}, {63, 31}, {56, 26}});
     K::flat(p, tail, tailC, K::ink(tailC), 0.8);
     const QPainterPath body = K::blob({{17, 24},
                                        {23, 16},
@@ -257,13 +253,15 @@ void parrotfish(QPainter& p, int variant)
     K::flat(p, K::blob({{22, 16}, {34, 11}, {50, 12}, {58, 18}, {48, 16}, {34, 15}}), morph.fin,
             line, 0.6);
     K::flat(p, K::blob({{36, 33}, {46, 37}, {56, 31}, {46, 32}}), morph.fin, line, 0.6);
-    QPainterPath tail;
-    tail.moveTo(58, 22);
-    tail.quadTo(66, 15, 75, 9);
-    tail.quadTo(71, 17, 70, 24);
-    tail.quadTo(71, 30, 74.5, 36);
-    tail.quadTo(66, 32, 58, 26);
-    tail.closeSubpath();
+    const QPainterPath tail = K::quadShape({{58, 22},
+                                            {66, 15},
+                                            {75, 9},
+                                            {71, 17},
+                                            {70, 24},
+                                            {71, 30},
+                                            {74.5, 36},
+                                            {66, 32},
+                                            {58, 26}});
     K::fin(p, tail, morph.fin, {58, 24}, 6);
     const QPainterPath body = K::blob({{14, 24},
                                        {18, 18},

@@ -162,6 +162,20 @@ QPainterPath FishKit::blob(const QList<QPointF>& points)
     return smooth(points, true);
 }
 
+QPainterPath FishKit::quadShape(const QList<QPointF>& points)
+{
+    QPainterPath path;
+    if (points.isEmpty()) {
+        return path;
+    }
+    path.moveTo(points[0]);
+    for (qsizetype i = 1; i + 1 < points.size(); i += 2) {
+        path.quadTo(points[i], points[i + 1]);
+    }
+    path.closeSubpath();
+    return path;
+}
+
 QPainterPath FishKit::ellipse(QPointF c, double rx, double ry)
 {
     QPainterPath path;

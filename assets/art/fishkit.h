@@ -47,6 +47,9 @@ public:
     static QPainterPath tube(const QList<QPointF>& spine, const QList<double>& halfWidths);
     // The closed smooth shape through `points`: most bodies and fins.
     static QPainterPath blob(const QList<QPointF>& points);
+    // A closed shape of quadratic curves: from points[0], one curve to each following pair of
+    // control point and end point, then straight back to the start. Forked tails, jaws.
+    static QPainterPath quadShape(const QList<QPointF>& points);
     // An ellipse as a path, to fill, clip to or unite like any other part.
     static QPainterPath ellipse(QPointF centre, double rx, double ry);
 

@@ -197,11 +197,7 @@ void anglerfish(QPainter& p, int variant)
     K::spots(p, body, 3.6, 0.45, K::shade(morph.top, 1.25));
     K::sheen(p, body, {34, 15}, 9, 3);
     K::outline(p, body, line);
-    QPainterPath gape;
-    gape.moveTo(14.5, 25);
-    gape.quadTo(22, 26, 31, 29);
-    gape.quadTo(22, 34, 16, 34);
-    gape.closeSubpath();
+    const QPainterPath gape = K::quadShape({{14.5, 25}, {22, 26}, {31, 29}, {22, 34}, {16, 34}});
     K::flat(p, gape, QColor(70, 16, 28), line, 0.8);
     p.save();
     p.setPen(Qt::NoPen);

@@ -33,13 +33,15 @@ void swordfish(QPainter& p, int variant)
     const SwordfishMorph& morph = kSwordfish[variant];
     const QPainterPath bill = K::tube({{12, 22.6}, {18.5, 22.4}, {26, 22}}, {0.4, 0.9, 1.7});
     const QPainterPath sail = K::blob({{31, 18}, {34, 9}, {37, 5}, {40, 10}, {44, 17}});
-    QPainterPath crescent;
-    crescent.moveTo(61, 23);
-    crescent.quadTo(66, 18, 74, 7);
-    crescent.quadTo(71, 17, 69, 23.5);
-    crescent.quadTo(71, 29, 75, 35.5);
-    crescent.quadTo(66, 29, 61, 25);
-    crescent.closeSubpath();
+    const QPainterPath crescent = K::quadShape({{61, 23},
+                                                {66, 18},
+                                                {74, 7},
+                                                {71, 17},
+                                                {69, 23.5},
+                                                {71, 29},
+                                                {75, 35.5},
+                                                {66, 29},
+                                                {61, 25}});
     const QPainterPath pect = K::blob({{31, 27}, {36, 34}, {41, 38}, {38, 30}});
     const QPainterPath finlets = K::blob({{53, 20}, {56, 17}, {58, 21}});
     K::flat(p, sail, morph.fin, K::ink(morph.fin), 0.8);
@@ -83,13 +85,8 @@ void shark(QPainter& p, int variant)
     const SharkMorph& morph = kShark[variant];
     const QColor line = K::ink(morph.low);
     const QPainterPath dorsal = K::blob({{35, 17}, {40, 9}, {43, 5}, {45, 9}, {49, 17}});
-    QPainterPath tail;
-    tail.moveTo(62, 21);
-    tail.quadTo(68, 16, 75, 9);
-    tail.quadTo(73, 17, 71, 24);
-    tail.quadTo(73, 28, 75, 33);
-    tail.quadTo(69, 30, 63, 27);
-    tail.closeSubpath();
+    const QPainterPath tail = K::quadShape(
+        {{62, 21}, {68, 16}, {75, 9}, {73, 17}, {71, 24}, {73, 28}, {75, 33}, {69, 30}, {63, 27}});
     const QPainterPath pect = K::blob({{31, 28}, {35, 35}, {40, 41}, {41, 36}, {41, 29}});
     const QPainterPath pelvic = K::blob({{52, 27}, {56, 32}, {57, 27}});
     K::body(p, dorsal, morph.top, morph.low);
@@ -153,13 +150,15 @@ void tuna(QPainter& p, int variant)
     K::flat(p, K::blob({{31, 16}, {35, 9}, {39, 16}}), morph.top, line, 0.7);
     K::flat(p, K::blob({{46, 16}, {50, 11}, {52, 17}}), morph.finlet, line, 0.6);
     K::flat(p, K::blob({{46, 31}, {50, 37}, {52, 30}}), morph.finlet, line, 0.6);
-    QPainterPath tail;
-    tail.moveTo(62, 23);
-    tail.quadTo(67, 17, 74, 8);
-    tail.quadTo(72, 17, 70, 23.5);
-    tail.quadTo(72, 29, 74, 36);
-    tail.quadTo(67, 29, 62, 24.5);
-    tail.closeSubpath();
+    const QPainterPath tail = K::quadShape({{62, 23},
+                                            {67, 17},
+                                            {74, 8},
+                                            {72, 17},
+                                            {70, 23.5},
+                                            {72, 29},
+                                            {74, 36},
+                                            {67, 29},
+                                            {62, 24.5}});
     K::flat(p, tail, morph.top, line, 0.8);
     const QPainterPath body = K::blob({{13, 24},
                                        {19, 19},
@@ -269,13 +268,15 @@ void flyingFish(QPainter& p, int variant)
     const QPainterPath wingPath =
         K::blob({{28, 22}, {35, 10}, {44, 4}, {54, 4}, {49, 10}, {43, 16}, {36, 23}});
     K::fin(p, wingPath, morph.wing, {28, 22}, 8);
-    QPainterPath tail;
-    tail.moveTo(56, 23.5);
-    tail.quadTo(62, 19, 69, 14);
-    tail.quadTo(66, 21, 65, 25);
-    tail.quadTo(70, 30, 75, 35.5);
-    tail.quadTo(64, 31, 56, 26);
-    tail.closeSubpath();
+    const QPainterPath tail = K::quadShape({{56, 23.5},
+                                            {62, 19},
+                                            {69, 14},
+                                            {66, 21},
+                                            {65, 25},
+                                            {70, 30},
+                                            {75, 35.5},
+                                            {64, 31},
+                                            {56, 26}});
     K::flat(p, tail, morph.top, line, 0.7);
     const QPainterPath body = K::blob(
         {{14, 25.5}, {20, 21.5}, {34, 19.5}, {48, 20.5}, {58, 24}, {48, 28}, {34, 29.5}, {20, 29}});

@@ -42,11 +42,8 @@ void morayEel(QPainter& p, int variant)
     K::sheen(p, body, {22, 17}, 6, 2);
     K::outline(p, body, K::ink(morph.low));
     // Open jaw with a few teeth.
-    QPainterPath jaw;
-    jaw.moveTo(12.2, 21.5);
-    jaw.quadTo(17, 22.8, 21, 23.5);
-    jaw.quadTo(16, 26, 13, 25.4);
-    jaw.closeSubpath();
+    const QPainterPath jaw =
+        K::quadShape({{12.2, 21.5}, {17, 22.8}, {21, 23.5}, {16, 26}, {13, 25.4}});
     K::flat(p, jaw, QColor(120, 30, 40), K::ink(morph.low), 0.7);
     p.save();
     p.setPen(QPen(QColor(255, 255, 250), 0.6));
