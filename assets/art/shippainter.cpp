@@ -115,7 +115,8 @@ QImage ShipPainter::picture()
     reflection(p);
     rigging(p);
     sails(p);
-    ship(p);
+    hull(p);
+    wash(p);
     gulls(p);
     p.end();
     return image;
@@ -265,13 +266,15 @@ void ShipPainter::reflection(QPainter& p)
     }
 }
 
-void ShipPainter::ship(QPainter& p)
+void ShipPainter::hull(QPainter& p)
 {
-    QPainterPath hull;
-    hull.moveTo(84, 116);
-    hull.lineTo(100, 118);
-    hull.quadTo(142, 129, 192, 120);
-    hull.lineTo(202, 117);
+    // The sheer, the line of the deck from stern to bow, bounds the hull and carries its bands.
+    QPainterPath sheer;
+    sheer.moveTo(84, 116);
+    sheer.lineTo(100, 118);
+    sheer.quadTo(142, 129, 192, 120);
+    sheer.lineTo(202, 117);
+    QPainterPath hull = sheer;
     hull.quadTo(198, 133, 186, 143);
     hull.quadTo(140, 150, 96, 144);
     hull.quadTo(88, 134, 84, 116);
@@ -295,11 +298,6 @@ void ShipPainter::ship(QPainter& p)
     p.drawPath(hull);
     p.setClipPath(hull, Qt::IntersectClip);
     // Painted bands along the sheer, with gun ports in the lower one.
-    QPainterPath sheer;
-    sheer.moveTo(84, 116);
-    sheer.lineTo(100, 118);
-    sheer.quadTo(142, 129, 192, 120);
-    sheer.lineTo(202, 117);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(210, 168, 80), 1.6));
     p.drawPath(sheer.translated(0, 4));
@@ -325,6 +323,10 @@ void ShipPainter::ship(QPainter& p)
     p.drawEllipse(QPointF(85, 112.5), 1.6, 2);
     p.setPen(QPen(QColor(210, 168, 80), 1.0));
     p.drawArc(QRectF(197, 117, 5, 5), 90 * 16, 200 * 16);
+}
+
+void ShipPainter::wash(QPainter& p)
+{
     // Water lapping along the hull, the bow wave and the wake astern.
     p.setBrush(Qt::NoBrush);
     QPainterPath lap;

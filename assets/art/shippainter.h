@@ -22,7 +22,8 @@ private:
     static void sky(QPainter& p);
     static void clouds(QPainter& p);
     static void sea(QPainter& p);
-    static void ship(QPainter& p);
+    static void hull(QPainter& p);
+    static void wash(QPainter& p);
     static void reflection(QPainter& p);
     static void sails(QPainter& p);
     static void rigging(QPainter& p);
