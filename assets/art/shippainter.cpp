@@ -28,6 +28,22 @@ double between(std::minstd_rand& rng, double lo, double hi)
 
 const QPointF sun(236, 46);
 const double waterline = 141;
+const QColor canvasEdge(120, 104, 84);
+
+// Fills `path` with a linear gradient from `start` to `end` through `stops`, outlined with `pen`.
+void paintShaded(QPainter& p, const QPainterPath& path, QPointF start, QPointF end,
+                 const QGradientStops& stops, const QPen& pen)
+{
+    QLinearGradient g(start, end);
+    for (const auto& [at, colour] : stops) {
+        g.setColorAt(at, colour);
+    }
+    p.save();
+    p.setPen(pen);
+    p.setBrush(g);
+    p.drawPath(path);
+    p.restore();
+}
 
 // One billowed square sail hanging from a yard at `yardY`, centred on `x`.
 void squareSail(QPainter& p, double x, double yardY, double width, double depth, double foot)
@@ -42,14 +58,12 @@ void squareSail(QPainter& p, double x, double yardY, double width, double depth,
     sail.quadTo(x - half - depth * 0.14, yardY + depth * 0.55, x - half, yardY);
     sail.closeSubpath();
     // Lit from the sun on the right; the belly of the canvas darkens towards the left edge.
-    QLinearGradient g(x - half, 0, x + half, 0);
-    g.setColorAt(0, QColor(196, 184, 160));
-    g.setColorAt(0.45, QColor(236, 228, 206));
-    g.setColorAt(0.8, QColor(252, 248, 234));
-    g.setColorAt(1, QColor(232, 222, 198));
-    p.setPen(QPen(QColor(120, 104, 84), 0.7));
-    p.setBrush(g);
-    p.drawPath(sail);
+    paintShaded(p, sail, {x - half, 0}, {x + half, 0},
+                {{0, QColor(196, 184, 160)},
+                 {0.45, QColor(236, 228, 206)},
+                 {0.8, QColor(252, 248, 234)},
+                 {1, QColor(232, 222, 198)}},
+                QPen(canvasEdge, 0.7));
     p.save();
     p.setClipPath(sail);
     // The canvas bellies out: shadow under the yard and along the foot, light across the middle.
@@ -79,12 +93,8 @@ void triangleSail(QPainter& p, QPointF head, QPointF tack, QPointF clew)
     sail.quadTo((tack + clew) / 2 + QPointF(0, 2), clew);
     sail.quadTo((clew + head) / 2 + QPointF(-3, 0), head);
     sail.closeSubpath();
-    QLinearGradient g(clew, tack);
-    g.setColorAt(0, QColor(210, 198, 174));
-    g.setColorAt(1, QColor(250, 244, 228));
-    p.setPen(QPen(QColor(120, 104, 84), 0.7));
-    p.setBrush(g);
-    p.drawPath(sail);
+    paintShaded(p, sail, clew, tack, {{0, QColor(210, 198, 174)}, {1, QColor(250, 244, 228)}},
+                QPen(canvasEdge, 0.7));
 }
 
 void pennant(QPainter& p, QPointF at, double length, double wave)
@@ -290,12 +300,8 @@ void ShipPainter::hull(QPainter& p)
     }
     above.closeSubpath();
     p.setClipPath(above);
-    QLinearGradient g(0, 116, 0, 146);
-    g.setColorAt(0, QColor(120, 74, 42));
-    g.setColorAt(1, QColor(58, 34, 22));
-    p.setPen(QPen(QColor(40, 24, 16), 0.9));
-    p.setBrush(g);
-    p.drawPath(hull);
+    paintShaded(p, hull, {0, 116}, {0, 146}, {{0, QColor(120, 74, 42)}, {1, QColor(58, 34, 22)}},
+                QPen(QColor(40, 24, 16), 0.9));
     p.setClipPath(hull, Qt::IntersectClip);
     // Painted bands along the sheer, with gun ports in the lower one.
     p.setBrush(Qt::NoBrush);
@@ -374,12 +380,8 @@ void ShipPainter::sails(QPainter& p)
     spanker.lineTo(107, 112);
     spanker.quadTo(104, 90, 107, 66);
     spanker.closeSubpath();
-    QLinearGradient sg(78, 0, 108, 0);
-    sg.setColorAt(0, QColor(212, 200, 176));
-    sg.setColorAt(1, QColor(248, 242, 224));
-    p.setPen(QPen(QColor(120, 104, 84), 0.7));
-    p.setBrush(sg);
-    p.drawPath(spanker);
+    paintShaded(p, spanker, {78, 0}, {108, 0},
+                {{0, QColor(212, 200, 176)}, {1, QColor(248, 242, 224)}}, QPen(canvasEdge, 0.7));
     p.setPen(QPen(QColor(70, 44, 26), 1.4, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(108, 66), QPointF(83, 73));
     p.drawLine(QPointF(108, 112), QPointF(76, 112));
