@@ -1,4 +1,4 @@
-#include "artwriter.h"
+#include "assets/art/artwriter.h"
 
 // Qt
 #include <QDir>

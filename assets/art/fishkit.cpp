@@ -1,4 +1,4 @@
-#include "fishkit.h"
+#include "assets/art/fishkit.h"
 
 // Qt
 #include <QLinearGradient>

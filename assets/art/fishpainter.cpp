@@ -1,4 +1,4 @@
-#include "fishpainter.h"
+#include "assets/art/fishpainter.h"
 
 // Local
 #include "assets/art/fishspecies.h"

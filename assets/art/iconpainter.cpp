@@ -1,4 +1,4 @@
-#include "iconpainter.h"
+#include "assets/art/iconpainter.h"
 
 // Qt
 #include <QLinearGradient>

@@ -1,11 +1,11 @@
 // make_art: draws every picture the game ships. Run by the build; see --help.
 
-// Project
-#include "artwriter.h"
-#include "iconpainter.h"
-#include "reviewsheet.h"
-#include "shippainter.h"
-#include "tilepainter.h"
+// Local
+#include "assets/art/artwriter.h"
+#include "assets/art/iconpainter.h"
+#include "assets/art/reviewsheet.h"
+#include "assets/art/shippainter.h"
+#include "assets/art/tilepainter.h"
 
 // Qt
 #include <QString>

@@ -1,4 +1,4 @@
-#include "markglyphs.h"
+#include "assets/art/markglyphs.h"
 
 // Qt
 #include <QString>

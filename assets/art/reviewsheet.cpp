@@ -1,7 +1,7 @@
-#include "reviewsheet.h"
+#include "assets/art/reviewsheet.h"
 
-// Project
-#include "tilepainter.h"
+// Local
+#include "assets/art/tilepainter.h"
 
 // Qt
 #include <QPainter>

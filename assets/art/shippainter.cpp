@@ -1,4 +1,4 @@
-#include "shippainter.h"
+#include "assets/art/shippainter.h"
 
 // Qt
 #include <QLinearGradient>

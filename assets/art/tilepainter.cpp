@@ -1,8 +1,8 @@
-#include "tilepainter.h"
+#include "assets/art/tilepainter.h"
 
-// Project
-#include "fishpainter.h"
-#include "markglyphs.h"
+// Local
+#include "assets/art/fishpainter.h"
+#include "assets/art/markglyphs.h"
 
 // Qt
 #include <QLinearGradient>

@@ -1,13 +1,13 @@
 // Checks the painters' own contracts, below the level of the files the build writes.
 
-// Project
-#include "artwriter.h"
-#include "fishpainter.h"
-#include "iconpainter.h"
-#include "layout.h"
-#include "markglyphs.h"
-#include "shippainter.h"
-#include "tilepainter.h"
+// Local
+#include "assets/art/artwriter.h"
+#include "assets/art/fishpainter.h"
+#include "assets/art/iconpainter.h"
+#include "assets/art/markglyphs.h"
+#include "assets/art/shippainter.h"
+#include "assets/art/tilepainter.h"
+#include "board/layout.h"
 
 // Qt
 #include <QFile>
