@@ -18,7 +18,7 @@ namespace {
 // right were redrawn lower or moved down or left with their fish; a fish is shrunk only where no
 // shift inside the box clears the strip.
 using Species = std::tuple<const char*, void (*)(QPainter&, int), double, int, int>;
-constexpr std::array<Species, FishPainter::speciesCount> species{{
+constexpr std::array<Species, FishPainter::kSpeciesCount> kSpecies{{
     // name, drawing, scale, dx, dy
     {"clownfish", fish::clownfish, 1, 0, 0},
     {"angelfish", fish::angelfish, 1, -5, 0},
@@ -48,10 +48,10 @@ constexpr std::array<Species, FishPainter::speciesCount> species{{
 
 void FishPainter::paint(QPainter& p, int s, int variant)
 {
-    if (s < 0 || s >= speciesCount || variant < 0 || variant > 1) {
+    if (s < 0 || s >= kSpeciesCount || variant < 0 || variant > 1) {
         return;
     }
-    const auto& [name, draw, scale, dx, dy] = species[s];
+    const auto& [name, draw, scale, dx, dy] = kSpecies[s];
     p.save();
     p.translate(dx + 11 * (1 - scale), dy + 43 * (1 - scale));
     p.scale(scale, scale);
@@ -61,8 +61,8 @@ void FishPainter::paint(QPainter& p, int s, int variant)
 
 QString FishPainter::name(int s)
 {
-    if (s < 0 || s >= speciesCount) {
+    if (s < 0 || s >= kSpeciesCount) {
         return {};
     }
-    return QString::fromLatin1(std::get<0>(species[s]));
+    return QString::fromLatin1(std::get<0>(kSpecies[s]));
 }

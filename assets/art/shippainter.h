@@ -12,9 +12,9 @@ class QPainter;
 class ShipPainter
 {
 public:
-    static constexpr int width = 300;
-    static constexpr int height = 178;
-    static constexpr int horizon = 112;
+    static constexpr int kWidth = 300;
+    static constexpr int kHeight = 178;
+    static constexpr int kHorizon = 112;
 
     static QImage picture();
 
