@@ -288,4 +288,4 @@ void ArtTest::svgIcon()
 }
 
 QTEST_GUILESS_MAIN(ArtTest)
-#include "arttest.moc"
+#include "tst_art.moc"

@@ -348,4 +348,4 @@ void ArtPainterTest::builtTilesAreCurrent()
 }
 
 QTEST_GUILESS_MAIN(ArtPainterTest)
-#include "artpaintertest.moc"
+#include "tst_artpainter.moc"
