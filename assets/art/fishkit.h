@@ -24,7 +24,7 @@ public:
     static QColor ink(const QColor& c);
 
     // Fills `path` with a vertical gradient from `top` to `bottom` across its bounding box and
-    // strokes it in ink(`bottom`) with the given width.
+    // strokes it in the ink of the darker of the two, `outline` wide.
     static void body(QPainter& p, const QPainterPath& path, const QColor& top, const QColor& bottom,
                      double outline = 0.9);
     // Same with a flat fill and an explicit outline colour.
