@@ -1,4 +1,4 @@
-#include "artwriter.h"
+#include "assets/art/artwriter.h"
 
 // Qt
 #include <QDir>
@@ -49,7 +49,7 @@ bool ArtWriter::prepare(const QString& path)
 
 bool ArtWriter::fail(const QString& path, const QString& reason)
 {
-    ++failed;
+    ++failed_;
     std::fprintf(stderr, "make_art: cannot write %s: %s\n", qPrintable(path), qPrintable(reason));
     return false;
 }

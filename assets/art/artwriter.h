@@ -17,12 +17,12 @@ public:
     // Copies the file at `source` to `path`, replacing what is there.
     bool copy(const QString& source, const QString& path);
     // Number of files that could not be written so far.
-    int failures() const { return failed; }
+    int failures() const { return failed_; }
 
 private:
     bool prepare(const QString& path);
     bool fail(const QString& path, const QString& reason);
     bool write(const QImage& image, const QString& path, const char* format);
 
-    int failed = 0;
+    int failed_ = 0;
 };

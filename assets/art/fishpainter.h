@@ -15,9 +15,9 @@ class QPainter;
 class FishPainter
 {
 public:
-    static constexpr int speciesCount = 22;
+    static constexpr int kSpeciesCount = 22;
 
-    // Draws `species` (0 .. speciesCount - 1) in morph `variant` (0 or 1) in tile pixel
+    // Draws `species` (0 .. kSpeciesCount - 1) in morph `variant` (0 or 1) in tile pixel
     // coordinates. The painter must have antialiasing on; its state is restored afterwards.
     // Out-of-range arguments draw nothing.
     static void paint(QPainter& p, int species, int variant);

@@ -1,4 +1,4 @@
-#include "iconpainter.h"
+#include "assets/art/iconpainter.h"
 
 // Qt
 #include <QLinearGradient>
@@ -11,7 +11,7 @@
 namespace {
 
 // The icon is designed on a 256 x 256 grid; fishpairs.svg draws the same shapes.
-constexpr double grid = 256;
+constexpr double kGrid = 256;
 
 // A tile: a face with a darker wall extruded to the lower left.
 void tile(QPainter& p, const QRectF& face, double depth, const QColor& top, const QColor& wall,
@@ -48,7 +48,7 @@ QImage IconPainter::icon(int size)
     p.setRenderHint(QPainter::Antialiasing);
     // Below 24 px the back tile is only noise: show the front tile alone, filling the square.
     const bool tiny = size < 24;
-    const QRectF shown = tiny ? QRectF(12, 52, 210, 210) : QRectF(0, 0, grid, grid);
+    const QRectF shown = tiny ? QRectF(12, 52, 210, 210) : QRectF(0, 0, kGrid, kGrid);
     const double s = size / shown.width();
     p.scale(s, s);
     p.translate(-shown.topLeft());

@@ -10,7 +10,7 @@
 class IconPainter
 {
 public:
-    static constexpr std::array<int, 6> sizes{16, 32, 48, 64, 128, 256};
+    static constexpr std::array<int, 6> kSizes{16, 32, 48, 64, 128, 256};
 
     // The icon at `size` x `size` pixels in Format_ARGB32; a null image for size < 8.
     static QImage icon(int size);

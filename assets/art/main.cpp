@@ -1,11 +1,11 @@
 // make_art: draws every picture the game ships. Run by the build; see --help.
 
-// Project
-#include "artwriter.h"
-#include "iconpainter.h"
-#include "reviewsheet.h"
-#include "shippainter.h"
-#include "tilepainter.h"
+// Local
+#include "assets/art/artwriter.h"
+#include "assets/art/iconpainter.h"
+#include "assets/art/reviewsheet.h"
+#include "assets/art/shippainter.h"
+#include "assets/art/tilepainter.h"
 
 // Qt
 #include <QString>
@@ -17,7 +17,7 @@
 
 namespace {
 
-const char* const usage =
+const char* const kUsage =
     "usage: make_art [--tiles DIR] [--startup FILE] [--icons DIR [--svg FILE]]\n"
     "                [--sheet FILE] [--mock FILE]\n"
     "  --tiles DIR     write the default tile set, DIR/1.bmp .. DIR/44.bmp\n"
@@ -42,32 +42,32 @@ int main(int argc, char** argv)
                           : arg == "--mock"    ? &mock
                                                : nullptr;
         if (arg == "--help" || arg == "-h") {
-            std::fputs(usage, stdout);
+            std::fputs(kUsage, stdout);
             return 0;
         }
         if (target == nullptr) {
-            std::fprintf(stderr, "make_art: unknown argument '%s'\n%s", argv[i], usage);
+            std::fprintf(stderr, "make_art: unknown argument '%s'\n%s", argv[i], kUsage);
             return 2;
         }
         if (i + 1 >= argc) {
-            std::fprintf(stderr, "make_art: %s needs a value\n%s", argv[i], usage);
+            std::fprintf(stderr, "make_art: %s needs a value\n%s", argv[i], kUsage);
             return 2;
         }
         *target = QString::fromLocal8Bit(argv[++i]);
     }
     if (tiles.isEmpty() && startup.isEmpty() && icons.isEmpty() && sheet.isEmpty() &&
         mock.isEmpty()) {
-        std::fprintf(stderr, "make_art: nothing to write\n%s", usage);
+        std::fprintf(stderr, "make_art: nothing to write\n%s", kUsage);
         return 2;
     }
     if (!svg.isEmpty() && icons.isEmpty()) {
-        std::fprintf(stderr, "make_art: --svg needs --icons\n%s", usage);
+        std::fprintf(stderr, "make_art: --svg needs --icons\n%s", kUsage);
         return 2;
     }
 
     ArtWriter out;
     if (!tiles.isEmpty()) {
-        for (int n = 1; n <= TilePainter::faceCount; ++n) {
+        for (int n = 1; n <= TilePainter::kFaceCount; ++n) {
             out.writeBmp(TilePainter::face(n), QStringLiteral("%1/%2.bmp").arg(tiles).arg(n));
         }
     }
@@ -75,7 +75,7 @@ int main(int argc, char** argv)
         out.writeBmp(ShipPainter::picture(), startup);
     }
     if (!icons.isEmpty()) {
-        for (int size : IconPainter::sizes) {
+        for (int size : IconPainter::kSizes) {
             out.writePng(IconPainter::icon(size),
                          QStringLiteral("%1/%2x%2/apps/fishpairs.png").arg(icons).arg(size));
         }

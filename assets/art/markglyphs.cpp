@@ -1,4 +1,4 @@
-#include "markglyphs.h"
+#include "assets/art/markglyphs.h"
 
 // Qt
 #include <QString>
@@ -7,7 +7,7 @@ QPainterPath MarkGlyphs::digit(int d, QPointF o, double w, double h)
 {
     // Polylines on a 4 x 7 grid of pixel centres (x 0..3, y 0..6). Curves this small blur into
     // grey blobs, and a 3 drawn with two bowls differs from an 8 in only two pixels.
-    static const QList<QList<QPointF>> strokes[10] = {
+    static const QList<QList<QPointF>> kStrokes[10] = {
         {{{1, 0}, {2, 0}, {3, 1}, {3, 5}, {2, 6}, {1, 6}, {0, 5}, {0, 1}, {1, 0}}},
         {{{1, 1}, {2, 0}, {2, 6}}},
         {{{0, 1}, {1, 0}, {2, 0}, {3, 1}, {3, 2}, {0, 6}, {3, 6}}},
@@ -38,7 +38,7 @@ QPainterPath MarkGlyphs::digit(int d, QPointF o, double w, double h)
     if (d < 0 || d > 9) {
         return path;
     }
-    for (const QList<QPointF>& line : strokes[d]) {
+    for (const QList<QPointF>& line : kStrokes[d]) {
         for (qsizetype i = 0; i < line.size(); ++i) {
             const QPointF at(o.x() + line[i].x() / 3 * w, o.y() + line[i].y() / 6 * h);
             if (i == 0) {

@@ -1,19 +1,19 @@
-#include "reviewsheet.h"
+#include "assets/art/reviewsheet.h"
 
-// Project
-#include "tilepainter.h"
+// Local
+#include "assets/art/tilepainter.h"
 
 // Qt
 #include <QPainter>
 
 QImage ReviewSheet::contactSheet(int scale)
 {
-    const int w = TilePainter::width, h = TilePainter::height, pad = 6;
-    const int rows = TilePainter::faceCount / 2;
+    const int w = TilePainter::kWidth, h = TilePainter::kHeight, pad = 6;
+    const int rows = TilePainter::kFaceCount / 2;
     QImage sheet(2 * w + 3 * pad, rows * (h + pad) + pad, QImage::Format_RGB32);
     sheet.fill(QColor(0, 0, 128));
     QPainter p(&sheet);
-    for (int n = 1; n <= TilePainter::faceCount; ++n) {
+    for (int n = 1; n <= TilePainter::kFaceCount; ++n) {
         const int row = (n - 1) / 2, col = (n - 1) % 2;
         p.drawImage(pad + col * (w + pad), pad + row * (h + pad), TilePainter::face(n));
     }
@@ -23,9 +23,9 @@ QImage ReviewSheet::contactSheet(int scale)
 
 QImage ReviewSheet::boardMock(QRgb background, int scale)
 {
-    const int w = TilePainter::width, h = TilePainter::height, e = TilePainter::wall;
-    const int step_x = w - e, step_y = h - e;
-    const int mockW = 4 * step_x + e + 2 * 16, mockH = 3 * step_y + e + 2 * 16;
+    const int w = TilePainter::kWidth, h = TilePainter::kHeight, e = TilePainter::kWall;
+    const int stepX = w - e, stepY = h - e;
+    const int mockW = 4 * stepX + e + 2 * 16, mockH = 3 * stepY + e + 2 * 16;
     QImage mock(mockW, mockH, QImage::Format_RGB32);
     mock.fill(background);
     QPainter p(&mock);
@@ -35,13 +35,13 @@ QImage ReviewSheet::boardMock(QRgb background, int scale)
     int n = 1;
     for (int row = 0; row < 3; ++row) {
         for (int col = 3; col >= 0; --col) {
-            p.drawImage(origin + QPoint(col * step_x, row * step_y), TilePainter::face(n));
-            n = (n + 6) % TilePainter::faceCount + 1;
+            p.drawImage(origin + QPoint(col * stepX, row * stepY), TilePainter::face(n));
+            n = (n + 6) % TilePainter::kFaceCount + 1;
         }
     }
     for (int col = 2; col >= 1; --col) {
-        p.drawImage(origin + QPoint(col * step_x + e, step_y - e), TilePainter::face(n));
-        n = (n + 4) % TilePainter::faceCount + 1;
+        p.drawImage(origin + QPoint(col * stepX + e, stepY - e), TilePainter::face(n));
+        n = (n + 4) % TilePainter::kFaceCount + 1;
     }
     p.end();
     QImage out(mockW * (1 + scale) + 8, mockH * scale, QImage::Format_RGB32);

@@ -1,4 +1,4 @@
-#include "shippainter.h"
+#include "assets/art/shippainter.h"
 
 // Qt
 #include <QLinearGradient>
@@ -26,8 +26,24 @@ double between(std::minstd_rand& rng, double lo, double hi)
     return lo + (hi - lo) * unit(rng);
 }
 
-const QPointF sun(236, 46);
-const double waterline = 141;
+constexpr QPointF kSun(236, 46);
+constexpr double kWaterline = 141;
+constexpr QColor kCanvasEdge(120, 104, 84);
+
+// Fills `path` with a linear gradient from `start` to `end` through `stops`, outlined with `pen`.
+void paintShaded(QPainter& p, const QPainterPath& path, QPointF start, QPointF end,
+                 const QGradientStops& stops, const QPen& pen)
+{
+    QLinearGradient g(start, end);
+    for (const auto& [at, colour] : stops) {
+        g.setColorAt(at, colour);
+    }
+    p.save();
+    p.setPen(pen);
+    p.setBrush(g);
+    p.drawPath(path);
+    p.restore();
+}
 
 // One billowed square sail hanging from a yard at `yardY`, centred on `x`.
 void squareSail(QPainter& p, double x, double yardY, double width, double depth, double foot)
@@ -42,14 +58,12 @@ void squareSail(QPainter& p, double x, double yardY, double width, double depth,
     sail.quadTo(x - half - depth * 0.14, yardY + depth * 0.55, x - half, yardY);
     sail.closeSubpath();
     // Lit from the sun on the right; the belly of the canvas darkens towards the left edge.
-    QLinearGradient g(x - half, 0, x + half, 0);
-    g.setColorAt(0, QColor(196, 184, 160));
-    g.setColorAt(0.45, QColor(236, 228, 206));
-    g.setColorAt(0.8, QColor(252, 248, 234));
-    g.setColorAt(1, QColor(232, 222, 198));
-    p.setPen(QPen(QColor(120, 104, 84), 0.7));
-    p.setBrush(g);
-    p.drawPath(sail);
+    paintShaded(p, sail, {x - half, 0}, {x + half, 0},
+                {{0, QColor(196, 184, 160)},
+                 {0.45, QColor(236, 228, 206)},
+                 {0.8, QColor(252, 248, 234)},
+                 {1, QColor(232, 222, 198)}},
+                QPen(kCanvasEdge, 0.7));
     p.save();
     p.setClipPath(sail);
     // The canvas bellies out: shadow under the yard and along the foot, light across the middle.
@@ -79,12 +93,8 @@ void triangleSail(QPainter& p, QPointF head, QPointF tack, QPointF clew)
     sail.quadTo((tack + clew) / 2 + QPointF(0, 2), clew);
     sail.quadTo((clew + head) / 2 + QPointF(-3, 0), head);
     sail.closeSubpath();
-    QLinearGradient g(clew, tack);
-    g.setColorAt(0, QColor(210, 198, 174));
-    g.setColorAt(1, QColor(250, 244, 228));
-    p.setPen(QPen(QColor(120, 104, 84), 0.7));
-    p.setBrush(g);
-    p.drawPath(sail);
+    paintShaded(p, sail, clew, tack, {{0, QColor(210, 198, 174)}, {1, QColor(250, 244, 228)}},
+                QPen(kCanvasEdge, 0.7));
 }
 
 void pennant(QPainter& p, QPointF at, double length, double wave)
@@ -105,7 +115,7 @@ void pennant(QPainter& p, QPointF at, double length, double wave)
 
 QImage ShipPainter::picture()
 {
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -115,7 +125,8 @@ QImage ShipPainter::picture()
     reflection(p);
     rigging(p);
     sails(p);
-    ship(p);
+    hull(p);
+    wash(p);
     gulls(p);
     p.end();
     return image;
@@ -123,24 +134,24 @@ QImage ShipPainter::picture()
 
 void ShipPainter::sky(QPainter& p)
 {
-    QLinearGradient g(0, 0, 0, horizon);
+    QLinearGradient g(0, 0, 0, kHorizon);
     g.setColorAt(0, QColor(40, 84, 150));
     g.setColorAt(0.45, QColor(92, 146, 202));
     g.setColorAt(0.8, QColor(178, 200, 214));
     g.setColorAt(1, QColor(240, 218, 184));
-    p.fillRect(QRectF(0, 0, width, horizon + 1), g);
-    QRadialGradient glow(sun, 70);
+    p.fillRect(QRectF(0, 0, kWidth, kHorizon + 1), g);
+    QRadialGradient glow(kSun, 70);
     glow.setColorAt(0, QColor(255, 246, 214, 230));
     glow.setColorAt(0.12, QColor(255, 236, 190, 170));
     glow.setColorAt(1, QColor(255, 220, 170, 0));
-    p.fillRect(QRectF(0, 0, width, horizon + 1), glow);
+    p.fillRect(QRectF(0, 0, kWidth, kHorizon + 1), glow);
     // A hazy headland on the far left gives the horizon depth.
     QPainterPath land;
-    land.moveTo(0, horizon + 1);
+    land.moveTo(0, kHorizon + 1);
     land.lineTo(0, 100);
     land.cubicTo(14, 95, 26, 97, 36, 102);
     land.cubicTo(46, 99, 56, 104, 72, 108);
-    land.cubicTo(80, 110, 86, 111, 92, horizon + 1);
+    land.cubicTo(80, 110, 86, 111, 92, kHorizon + 1);
     land.closeSubpath();
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(128, 146, 168));
@@ -197,21 +208,21 @@ void ShipPainter::clouds(QPainter& p)
 
 void ShipPainter::sea(QPainter& p)
 {
-    QLinearGradient g(0, horizon, 0, height);
+    QLinearGradient g(0, kHorizon, 0, kHeight);
     g.setColorAt(0, QColor(96, 150, 178));
     g.setColorAt(0.25, QColor(46, 108, 150));
     g.setColorAt(1, QColor(12, 40, 100));
-    p.fillRect(QRectF(0, horizon, width, height - horizon), g);
+    p.fillRect(QRectF(0, kHorizon, kWidth, kHeight - kHorizon), g);
     p.setPen(QPen(QColor(238, 232, 214), 0.8));
-    p.drawLine(QPointF(0, horizon + 0.5), QPointF(width, horizon + 0.5));
+    p.drawLine(QPointF(0, kHorizon + 0.5), QPointF(kWidth, kHorizon + 0.5));
 
     // Sun glitter on the water below the sun.
     std::minstd_rand rng(7771);
     for (int i = 0; i < 70; ++i) {
-        const double y = between(rng, horizon + 1, 150);
-        const double spread = 6 + (y - horizon) * 0.7;
-        const double x = sun.x() + between(rng, -1, 1) * spread;
-        const double len = 1 + (y - horizon) * 0.1;
+        const double y = between(rng, kHorizon + 1, 150);
+        const double spread = 6 + (y - kHorizon) * 0.7;
+        const double x = kSun.x() + between(rng, -1, 1) * spread;
+        const double len = 1 + (y - kHorizon) * 0.1;
         p.setPen(QPen(QColor(255, 244, 208, int(between(rng, 90, 200))), 0.8));
         p.drawLine(QPointF(x - len, y), QPointF(x + len, y));
     }
@@ -220,9 +231,9 @@ void ShipPainter::sea(QPainter& p)
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 14; ++i) {
         const double t = between(rng, 0.05, 1);
-        const double y = horizon + std::pow(t, 1.5) * (height - horizon);
+        const double y = kHorizon + std::pow(t, 1.5) * (kHeight - kHorizon);
         const double h = 1 + 5 * t;
-        const double x = between(rng, -60, width);
+        const double x = between(rng, -60, kWidth);
         const double w = between(rng, 60, 160);
         p.setBrush(i % 2 ? QColor(130, 190, 220, 34) : QColor(8, 30, 70, 40));
         p.drawEllipse(QPointF(x + w / 2, y), w / 2, h / 2);
@@ -231,9 +242,9 @@ void ShipPainter::sea(QPainter& p)
     // off its row so the water does not read as a pattern.
     p.setBrush(Qt::NoBrush);
     for (double t = 0; t < 1; t += 0.04) {
-        const double row = horizon + 2 + std::pow(t, 1.6) * (height - horizon);
+        const double row = kHorizon + 2 + std::pow(t, 1.6) * (kHeight - kHorizon);
         const double scale = 0.4 + 3.0 * t;
-        for (double x = between(rng, -20, 0); x < width; x += between(rng, 10, 30) * scale) {
+        for (double x = between(rng, -20, 0); x < kWidth; x += between(rng, 10, 30) * scale) {
             const double y = row + between(rng, -0.5, 0.5) * (1 + 4 * t);
             const double len = between(rng, 4, 13) * scale;
             const double h = between(rng, 0.5, 1.1) * scale;
@@ -252,26 +263,28 @@ void ShipPainter::sea(QPainter& p)
 void ShipPainter::reflection(QPainter& p)
 {
     // A broken, dark mirror of the hull and sails, wobbling with the water.
-    for (double y = waterline + 1; y < waterline + 30; y += 2) {
-        const double fade = 1 - (y - waterline) / 30;
+    for (double y = kWaterline + 1; y < kWaterline + 30; y += 2) {
+        const double fade = 1 - (y - kWaterline) / 30;
         const double wobble = std::sin(y * 1.3) * 2.5;
         p.setPen(QPen(QColor(28, 30, 44, int(150 * fade)), 1.3));
-        p.drawLine(QPointF(96 + wobble + (y - waterline) * 0.3, y),
-                   QPointF(188 + wobble - (y - waterline) * 0.3, y));
-        if (y > waterline + 6) {
+        p.drawLine(QPointF(96 + wobble + (y - kWaterline) * 0.3, y),
+                   QPointF(188 + wobble - (y - kWaterline) * 0.3, y));
+        if (y > kWaterline + 6) {
             p.setPen(QPen(QColor(210, 206, 190, int(60 * fade)), 1.0));
             p.drawLine(QPointF(122 + wobble, y), QPointF(168 + wobble, y));
         }
     }
 }
 
-void ShipPainter::ship(QPainter& p)
+void ShipPainter::hull(QPainter& p)
 {
-    QPainterPath hull;
-    hull.moveTo(84, 116);
-    hull.lineTo(100, 118);
-    hull.quadTo(142, 129, 192, 120);
-    hull.lineTo(202, 117);
+    // The sheer, the line of the deck from stern to bow, bounds the hull and carries its bands.
+    QPainterPath sheer;
+    sheer.moveTo(84, 116);
+    sheer.lineTo(100, 118);
+    sheer.quadTo(142, 129, 192, 120);
+    sheer.lineTo(202, 117);
+    QPainterPath hull = sheer;
     hull.quadTo(198, 133, 186, 143);
     hull.quadTo(140, 150, 96, 144);
     hull.quadTo(88, 134, 84, 116);
@@ -280,26 +293,17 @@ void ShipPainter::ship(QPainter& p)
     // The hull sinks into a gently rippled waterline, not a ruled one.
     QPainterPath above;
     above.moveTo(0, 0);
-    above.lineTo(width, 0);
-    above.lineTo(width, waterline);
-    for (double x = width; x >= 0; x -= 3) {
-        above.lineTo(x, waterline + 0.7 * std::sin(x * 0.45));
+    above.lineTo(kWidth, 0);
+    above.lineTo(kWidth, kWaterline);
+    for (double x = kWidth; x >= 0; x -= 3) {
+        above.lineTo(x, kWaterline + 0.7 * std::sin(x * 0.45));
     }
     above.closeSubpath();
     p.setClipPath(above);
-    QLinearGradient g(0, 116, 0, 146);
-    g.setColorAt(0, QColor(120, 74, 42));
-    g.setColorAt(1, QColor(58, 34, 22));
-    p.setPen(QPen(QColor(40, 24, 16), 0.9));
-    p.setBrush(g);
-    p.drawPath(hull);
+    paintShaded(p, hull, {0, 116}, {0, 146}, {{0, QColor(120, 74, 42)}, {1, QColor(58, 34, 22)}},
+                QPen(QColor(40, 24, 16), 0.9));
     p.setClipPath(hull, Qt::IntersectClip);
     // Painted bands along the sheer, with gun ports in the lower one.
-    QPainterPath sheer;
-    sheer.moveTo(84, 116);
-    sheer.lineTo(100, 118);
-    sheer.quadTo(142, 129, 192, 120);
-    sheer.lineTo(202, 117);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(210, 168, 80), 1.6));
     p.drawPath(sheer.translated(0, 4));
@@ -325,12 +329,16 @@ void ShipPainter::ship(QPainter& p)
     p.drawEllipse(QPointF(85, 112.5), 1.6, 2);
     p.setPen(QPen(QColor(210, 168, 80), 1.0));
     p.drawArc(QRectF(197, 117, 5, 5), 90 * 16, 200 * 16);
+}
+
+void ShipPainter::wash(QPainter& p)
+{
     // Water lapping along the hull, the bow wave and the wake astern.
     p.setBrush(Qt::NoBrush);
     QPainterPath lap;
-    lap.moveTo(92, waterline + 0.5);
+    lap.moveTo(92, kWaterline + 0.5);
     for (double x = 92; x <= 196; x += 4) {
-        lap.quadTo(x + 2, waterline + 0.5 + 1.2 * std::sin(x * 0.7), x + 4, waterline + 0.5);
+        lap.quadTo(x + 2, kWaterline + 0.5 + 1.2 * std::sin(x * 0.7), x + 4, kWaterline + 0.5);
     }
     p.setPen(QPen(QColor(240, 248, 255, 170), 1.2, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(lap);
@@ -339,17 +347,17 @@ void ShipPainter::ship(QPainter& p)
     for (int i = 0; i < 4; ++i) {
         QPainterPath bowWave;
         const double spread = i * 4.5;
-        bowWave.moveTo(192 - spread * 0.6, waterline - 2 + i * 0.6);
-        bowWave.quadTo(200 + spread * 0.4, waterline - 3.5 + i, 210 + spread * 1.2,
-                       waterline + 1.5 + i * 1.6);
+        bowWave.moveTo(192 - spread * 0.6, kWaterline - 2 + i * 0.6);
+        bowWave.quadTo(200 + spread * 0.4, kWaterline - 3.5 + i, 210 + spread * 1.2,
+                       kWaterline + 1.5 + i * 1.6);
         p.setPen(
             QPen(QColor(248, 252, 255, 200 - i * 40), 1.5 - i * 0.25, Qt::SolidLine, Qt::RoundCap));
         p.drawPath(bowWave);
     }
     for (int i = 0; i < 3; ++i) {
         QPainterPath wake;
-        wake.moveTo(96, waterline + 0.5 + i * 1.8);
-        wake.quadTo(78, waterline + 1 + i * 2.6, 54 - i * 8, waterline + 1.5 + i * 3.6);
+        wake.moveTo(96, kWaterline + 0.5 + i * 1.8);
+        wake.quadTo(78, kWaterline + 1 + i * 2.6, 54 - i * 8, kWaterline + 1.5 + i * 3.6);
         p.setPen(QPen(QColor(230, 242, 252, 120 - i * 30), 1.0, Qt::SolidLine, Qt::RoundCap));
         p.drawPath(wake);
     }
@@ -372,12 +380,8 @@ void ShipPainter::sails(QPainter& p)
     spanker.lineTo(107, 112);
     spanker.quadTo(104, 90, 107, 66);
     spanker.closeSubpath();
-    QLinearGradient sg(78, 0, 108, 0);
-    sg.setColorAt(0, QColor(212, 200, 176));
-    sg.setColorAt(1, QColor(248, 242, 224));
-    p.setPen(QPen(QColor(120, 104, 84), 0.7));
-    p.setBrush(sg);
-    p.drawPath(spanker);
+    paintShaded(p, spanker, {78, 0}, {108, 0},
+                {{0, QColor(212, 200, 176)}, {1, QColor(248, 242, 224)}}, QPen(kCanvasEdge, 0.7));
     p.setPen(QPen(QColor(70, 44, 26), 1.4, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(108, 66), QPointF(83, 73));
     p.drawLine(QPointF(108, 112), QPointF(76, 112));

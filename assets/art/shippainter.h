@@ -12,9 +12,9 @@ class QPainter;
 class ShipPainter
 {
 public:
-    static constexpr int width = 300;
-    static constexpr int height = 178;
-    static constexpr int horizon = 112;
+    static constexpr int kWidth = 300;
+    static constexpr int kHeight = 178;
+    static constexpr int kHorizon = 112;
 
     static QImage picture();
 
@@ -22,7 +22,8 @@ private:
     static void sky(QPainter& p);
     static void clouds(QPainter& p);
     static void sea(QPainter& p);
-    static void ship(QPainter& p);
+    static void hull(QPainter& p);
+    static void wash(QPainter& p);
     static void reflection(QPainter& p);
     static void sails(QPainter& p);
     static void rigging(QPainter& p);

@@ -1,8 +1,8 @@
-#include "tilepainter.h"
+#include "assets/art/tilepainter.h"
 
-// Project
-#include "fishpainter.h"
-#include "markglyphs.h"
+// Local
+#include "assets/art/fishpainter.h"
+#include "assets/art/markglyphs.h"
 
 // Qt
 #include <QLinearGradient>
@@ -11,20 +11,20 @@
 
 namespace {
 
-const QColor ivory(250, 245, 228);
-const QColor ivoryLight(255, 253, 245);
-const QColor ivoryShade(222, 210, 182);
-const QColor wallLeft(178, 160, 124);
-const QColor wallBottom(196, 178, 140);
-const QColor rim(92, 76, 54);
-const QColor markInk(52, 56, 92);
-const QColor cornerShade(120, 106, 80);
+constexpr QColor kIvory(250, 245, 228);
+constexpr QColor kIvoryLight(255, 253, 245);
+constexpr QColor kIvoryShade(222, 210, 182);
+constexpr QColor kWallLeft(178, 160, 124);
+constexpr QColor kWallBottom(196, 178, 140);
+constexpr QColor kRim(92, 76, 54);
+constexpr QColor kMarkInk(52, 56, 92);
+constexpr QColor kCornerShade(120, 106, 80);
 
 } // namespace
 
 QPointF TilePainter::numberOrigin(int number)
 {
-    return {numberEnd - MarkGlyphs::numberWidth(number, digitWidth, digitGap), numberTop};
+    return {kNumberEnd - MarkGlyphs::numberWidth(number, kDigitWidth, kDigitGap), kNumberTop};
 }
 
 QImage TilePainter::face(int n)
@@ -38,7 +38,7 @@ QImage TilePainter::face(int n)
 
 QImage TilePainter::unmarkedFace(int n)
 {
-    if (n < 1 || n > faceCount) {
+    if (n < 1 || n > kFaceCount) {
         return {};
     }
     QImage image = blank();
@@ -48,11 +48,11 @@ QImage TilePainter::unmarkedFace(int n)
 
 QImage TilePainter::blank()
 {
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
     // The two corners outside the mitred solid cannot be transparent in a 24-bit bitmap. On the
     // board they lie over the neighbours' side walls or read as a shadow, so they take a dark wall
     // tone rather than the window colour, which would punch a hole at every tile junction.
-    image.fill(cornerShade);
+    image.fill(kCornerShade);
     paintTile(image);
     return image;
 }
@@ -61,7 +61,7 @@ void TilePainter::paintTile(QImage& image)
 {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const double w = width, h = height, e = wall;
+    const double w = kWidth, h = kHeight, e = kWall;
     // The side wall: the tile's thickness seen from the lower left, mitred at the corner.
     QPainterPath left;
     left.moveTo(e, 0.5);
@@ -76,32 +76,32 @@ void TilePainter::paintTile(QImage& image)
     bottom.lineTo(w - 0.5, h - e);
     bottom.closeSubpath();
     QLinearGradient lg(0, 0, e, 0);
-    lg.setColorAt(0, wallLeft.darker(115));
-    lg.setColorAt(1, wallLeft);
+    lg.setColorAt(0, kWallLeft.darker(115));
+    lg.setColorAt(1, kWallLeft);
     p.setPen(Qt::NoPen);
     p.setBrush(lg);
     p.drawPath(left);
     QLinearGradient bg(0, h - e, 0, h);
-    bg.setColorAt(0, wallBottom);
-    bg.setColorAt(1, wallBottom.darker(112));
+    bg.setColorAt(0, kWallBottom);
+    bg.setColorAt(1, kWallBottom.darker(112));
     p.setBrush(bg);
     p.drawPath(bottom);
 
     // The top surface with a bevel lit from the upper right.
     const QRectF top(e, 0, w - e, h - e);
-    p.setBrush(ivory);
+    p.setBrush(kIvory);
     p.drawRect(top);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(Qt::NoPen);
-    p.setBrush(ivoryLight);
-    p.drawPolygon(QPolygon({QPoint(wall, 0), QPoint(width, 0), QPoint(width, height - wall),
-                            QPoint(width - 2, height - wall - 2), QPoint(width - 2, 2),
-                            QPoint(wall + 2, 2)}));
-    p.setBrush(ivoryShade);
+    p.setBrush(kIvoryLight);
+    p.drawPolygon(QPolygon({QPoint(kWall, 0), QPoint(kWidth, 0), QPoint(kWidth, kHeight - kWall),
+                            QPoint(kWidth - 2, kHeight - kWall - 2), QPoint(kWidth - 2, 2),
+                            QPoint(kWall + 2, 2)}));
+    p.setBrush(kIvoryShade);
     p.drawPolygon(
-        QPolygon({QPoint(wall, 0), QPoint(wall + 2, 2), QPoint(wall + 2, height - wall - 2),
-                  QPoint(width - 2, height - wall - 2), QPoint(width, height - wall),
-                  QPoint(wall, height - wall)}));
+        QPolygon({QPoint(kWall, 0), QPoint(kWall + 2, 2), QPoint(kWall + 2, kHeight - kWall - 2),
+                  QPoint(kWidth - 2, kHeight - kWall - 2), QPoint(kWidth, kHeight - kWall),
+                  QPoint(kWall, kHeight - kWall)}));
     p.setRenderHint(QPainter::Antialiasing, true);
     // A thin rim around the whole solid keeps neighbouring tiles apart on the board.
     QPainterPath outline;
@@ -113,9 +113,9 @@ void TilePainter::paintTile(QImage& image)
     outline.lineTo(0.5, e);
     outline.closeSubpath();
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(rim, 1.0));
+    p.setPen(QPen(kRim, 1.0));
     p.drawPath(outline);
-    p.setPen(QPen(QColor(rim.red(), rim.green(), rim.blue(), 120), 0.8));
+    p.setPen(QPen(QColor(kRim.red(), kRim.green(), kRim.blue(), 120), 0.8));
     p.drawLine(QPointF(e, h - e), QPointF(0.5, h - 0.5));
     p.drawLine(QPointF(e, 0.5), QPointF(e, h - e));
     p.drawLine(QPointF(e, h - e), QPointF(w - 0.5, h - e));
@@ -126,7 +126,7 @@ void TilePainter::paintFish(QImage& image, int species, int variant)
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     // Nothing may spill onto the bevel or the wall, however a fish is drawn.
-    p.setClipRect(QRect(wall + 2, 2, width - wall - 4, height - wall - 4));
+    p.setClipRect(QRect(kWall + 2, 2, kWidth - kWall - 4, kHeight - kWall - 4));
     FishPainter::paint(p, species, variant);
 }
 
@@ -135,16 +135,16 @@ void TilePainter::paintMarks(QImage& image, int species, int variant)
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QPainterPath number = MarkGlyphs::number(species + 1, numberOrigin(species + 1),
-                                                   digitWidth, digitHeight, digitGap);
+                                                   kDigitWidth, kDigitHeight, kDigitGap);
     // A pale halo under the digits keeps them legible where a fin runs behind them.
     p.setPen(QPen(QColor(255, 253, 245, 220), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(number);
-    p.setPen(QPen(markInk, 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(kMarkInk, 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(number);
     p.setPen(QPen(QColor(255, 253, 245), 0.8));
-    p.setBrush(markInk);
+    p.setBrush(kMarkInk);
     // After the number, on the digits' middle line: "7 •" and "7 ••" read as one mark each.
-    const double y = numberTop + digitHeight / 2;
+    const double y = kNumberTop + kDigitHeight / 2;
     p.drawEllipse(QPointF(68.5, y), 2.1, 2.1);
     if (variant == 1) {
         p.drawEllipse(QPointF(73.5, y), 2.1, 2.1);

@@ -20,21 +20,21 @@
 class TilePainter
 {
 public:
-    static constexpr int width = 80;
-    static constexpr int height = 52;
-    static constexpr int wall = 8;
-    static constexpr int faceCount = 44;
+    static constexpr int kWidth = 80;
+    static constexpr int kHeight = 52;
+    static constexpr int kWall = 8;
+    static constexpr int kFaceCount = 44;
     // The species number's digits: a 1-pixel pen on half-pixel centre lines, so the strokes land
-    // on whole pixels and stay crisp at 1x. Every number ends at numberEnd, next to the pips.
-    static constexpr double numberEnd = 62.5;
-    static constexpr double numberTop = 3.5;
-    static constexpr double digitWidth = 3.0;
-    static constexpr double digitHeight = 6.0;
-    static constexpr double digitGap = 2.0;
+    // on whole pixels and stay crisp at 1x. Every number ends at kNumberEnd, next to the pips.
+    static constexpr double kNumberEnd = 62.5;
+    static constexpr double kNumberTop = 3.5;
+    static constexpr double kDigitWidth = 3.0;
+    static constexpr double kDigitHeight = 6.0;
+    static constexpr double kDigitGap = 2.0;
 
     // Top-left of the first digit's box of species number `number` (1..22).
     static QPointF numberOrigin(int number);
-    // Face n in Format_RGB32; a null image for n outside 1..faceCount.
+    // Face n in Format_RGB32; a null image for n outside 1..kFaceCount.
     static QImage face(int n);
     // Face n without its number and pips; face(n) differs from it exactly where the marks are.
     static QImage unmarkedFace(int n);

@@ -14,14 +14,14 @@
 
 namespace {
 
-constexpr int tileW = 80;
-constexpr int tileH = 52;
-constexpr int faces = 44;
+constexpr int kTileWidth = 80;
+constexpr int kTileHeight = 52;
+constexpr int kFaces = 44;
 // The top surface: right of the 8-px left wall, above the 8-px bottom wall. Everything that tells
 // faces apart is drawn here. On a full board the tiles of the higher layers hide more of it than
 // the walls; the painter test keeps the marks in the part that stays in sight everywhere, while
 // the fish is judged over the whole surface, as a tile at the edge of a block shows it.
-const QRect topSurface(8, 0, tileW - 8, tileH - 8);
+constexpr QRect kTopSurface(8, 0, kTileWidth - 8, kTileHeight - 8);
 
 QString tilePath(int n)
 {
@@ -50,8 +50,8 @@ int colourDistance(QRgb a, QRgb b)
 QRgb surfaceColour(const QImage& img)
 {
     std::vector<QRgb> px;
-    for (int y = topSurface.top(); y <= topSurface.bottom(); ++y) {
-        for (int x = topSurface.left(); x <= topSurface.right(); ++x) {
+    for (int y = kTopSurface.top(); y <= kTopSurface.bottom(); ++y) {
+        for (int x = kTopSurface.left(); x <= kTopSurface.right(); ++x) {
             px.push_back(img.pixel(x, y));
         }
     }
@@ -90,23 +90,23 @@ private slots:
     void svgIcon();
 
 private:
-    std::array<QImage, faces + 1> tile; // 1-based
-    std::array<std::vector<bool>, faces + 1> silhouette;
+    std::array<QImage, kFaces + 1> tile_; // 1-based
+    std::array<std::vector<bool>, kFaces + 1> silhouette_;
 };
 
 void ArtTest::initTestCase()
 {
-    for (int n = 1; n <= faces; ++n) {
-        tile[n] = QImage(tilePath(n), "BMP");
-        QVERIFY2(!tile[n].isNull(), qPrintable(tilePath(n) + ": missing or not a BMP"));
-        QVERIFY2(tile[n].size() == QSize(tileW, tileH),
+    for (int n = 1; n <= kFaces; ++n) {
+        tile_[n] = QImage(tilePath(n), "BMP");
+        QVERIFY2(!tile_[n].isNull(), qPrintable(tilePath(n) + ": missing or not a BMP"));
+        QVERIFY2(tile_[n].size() == QSize(kTileWidth, kTileHeight),
                  qPrintable(tilePath(n) + ": not 80 x 52 pixels"));
-        tile[n] = tile[n].convertToFormat(QImage::Format_RGB32);
-        const QRgb surface = surfaceColour(tile[n]);
-        auto& mask = silhouette[n];
-        for (int y = topSurface.top(); y <= topSurface.bottom(); ++y) {
-            for (int x = topSurface.left(); x <= topSurface.right(); ++x) {
-                mask.push_back(colourDistance(tile[n].pixel(x, y), surface) > 40);
+        tile_[n] = tile_[n].convertToFormat(QImage::Format_RGB32);
+        const QRgb surface = surfaceColour(tile_[n]);
+        auto& mask = silhouette_[n];
+        for (int y = kTopSurface.top(); y <= kTopSurface.bottom(); ++y) {
+            for (int x = kTopSurface.left(); x <= kTopSurface.right(); ++x) {
+                mask.push_back(colourDistance(tile_[n].pixel(x, y), surface) > 40);
             }
         }
     }
@@ -117,8 +117,8 @@ void ArtTest::bmpHeader_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("height");
-    for (int n = 1; n <= faces; ++n) {
-        QTest::addRow("tile %d", n) << tilePath(n) << tileW << tileH;
+    for (int n = 1; n <= kFaces; ++n) {
+        QTest::addRow("tile %d", n) << tilePath(n) << kTileWidth << kTileHeight;
     }
     QTest::newRow("start-up") << QStringLiteral(FISHPAIRS_STARTUP_PICTURE) << 300 << 178;
 }
@@ -152,13 +152,13 @@ void ArtTest::hiddenStripsAreBareTile()
 {
     // On the board the left and bottom 8 px lie under the neighbours; a fish or mark that strays
     // there would be cut off. Those strips must be the same plain wall on every face.
-    for (int n = 2; n <= faces; ++n) {
-        for (int y = 0; y < tileH; ++y) {
-            for (int x = 0; x < tileW; ++x) {
-                if (topSurface.contains(x, y)) {
+    for (int n = 2; n <= kFaces; ++n) {
+        for (int y = 0; y < kTileHeight; ++y) {
+            for (int x = 0; x < kTileWidth; ++x) {
+                if (kTopSurface.contains(x, y)) {
                     continue;
                 }
-                QVERIFY2(tile[n].pixel(x, y) == tile[1].pixel(x, y),
+                QVERIFY2(tile_[n].pixel(x, y) == tile_[1].pixel(x, y),
                          qPrintable(QStringLiteral("face %1 differs from face 1 at hidden (%2, %3)")
                                         .arg(n)
                                         .arg(x)
@@ -177,15 +177,15 @@ void ArtTest::facesAreDistinct()
     // whole fish changes colour; the closest, the two tunas, differ in 13 %).
     double closest = 1;
     QString closestPair;
-    for (int a = 1; a <= faces; ++a) {
-        for (int b = a + 1; b <= faces; ++b) {
+    for (int a = 1; a <= kFaces; ++a) {
+        for (int b = a + 1; b <= kFaces; ++b) {
             int differing = 0;
-            for (int y = topSurface.top(); y <= topSurface.bottom(); ++y) {
-                for (int x = topSurface.left(); x <= topSurface.right(); ++x) {
-                    differing += colourDistance(tile[a].pixel(x, y), tile[b].pixel(x, y)) > 48;
+            for (int y = kTopSurface.top(); y <= kTopSurface.bottom(); ++y) {
+                for (int x = kTopSurface.left(); x <= kTopSurface.right(); ++x) {
+                    differing += colourDistance(tile_[a].pixel(x, y), tile_[b].pixel(x, y)) > 48;
                 }
             }
-            const double share = double(differing) / (topSurface.width() * topSurface.height());
+            const double share = double(differing) / (kTopSurface.width() * kTopSurface.height());
             if (share < closest) {
                 closest = share;
                 closestPair = QStringLiteral("%1 and %2").arg(a).arg(b);
@@ -203,16 +203,16 @@ void ArtTest::partnersShareOutline()
     // lets a player pair faces by shape alone, and it fails if the generator mixes up species.
     auto overlap = [&](int a, int b) {
         int both = 0, either = 0;
-        for (size_t i = 0; i < silhouette[a].size(); ++i) {
-            both += silhouette[a][i] && silhouette[b][i];
-            either += silhouette[a][i] || silhouette[b][i];
+        for (size_t i = 0; i < silhouette_[a].size(); ++i) {
+            both += silhouette_[a][i] && silhouette_[b][i];
+            either += silhouette_[a][i] || silhouette_[b][i];
         }
         return either == 0 ? 1.0 : double(both) / either;
     };
-    for (int n = 1; n <= faces; ++n) {
+    for (int n = 1; n <= kFaces; ++n) {
         const int partner = n % 2 ? n + 1 : n - 1;
         const double own = overlap(n, partner);
-        for (int other = 1; other <= faces; ++other) {
+        for (int other = 1; other <= kFaces; ++other) {
             if (other == n || other == partner) {
                 continue;
             }
@@ -288,4 +288,4 @@ void ArtTest::svgIcon()
 }
 
 QTEST_GUILESS_MAIN(ArtTest)
-#include "arttest.moc"
+#include "tst_art.moc"

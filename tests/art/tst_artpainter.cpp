@@ -1,13 +1,13 @@
 // Checks the painters' own contracts, below the level of the files the build writes.
 
-// Project
-#include "artwriter.h"
-#include "fishpainter.h"
-#include "iconpainter.h"
-#include "layout.h"
-#include "markglyphs.h"
-#include "shippainter.h"
-#include "tilepainter.h"
+// Local
+#include "assets/art/artwriter.h"
+#include "assets/art/fishpainter.h"
+#include "assets/art/iconpainter.h"
+#include "assets/art/markglyphs.h"
+#include "assets/art/shippainter.h"
+#include "assets/art/tilepainter.h"
+#include "board/layout.h"
 
 // Qt
 #include <QFile>
@@ -22,10 +22,10 @@
 namespace {
 
 // Where a fish may draw, and where the numbers 1..22 go, right-aligned before the pips.
-const QRect fishBox(11, 3, 66, 41);
-const QRect numberPlace(53, 2, 11, 9);
+constexpr QRect kFishBox(11, 3, 66, 41);
+constexpr QRect kNumberPlace(53, 2, 11, 9);
 // The top surface inside its bevel: the marks must not touch the tile's edges.
-const QRect insideBevel(10, 2, 68, 40);
+constexpr QRect kInsideBevel(10, 2, 68, 40);
 
 // The pixels of a tile that no other tile covers, at any position of the board, while the tile
 // can be taken. At the design places every later position is drawn over an earlier one it
@@ -35,7 +35,7 @@ const QRect insideBevel(10, 2, 68, 40);
 QRegion inSightEverywhere()
 {
     namespace layout = board::layout;
-    constexpr int twipsPerPixel = 15;
+    constexpr int kTwipsPerPixel = 15;
     QRegion covered;
     for (int p = 0; p < layout::kPositions; ++p) {
         // Every layer is numbered above the one beneath, so one pass upwards finds the whole
@@ -53,9 +53,10 @@ QRegion inSightEverywhere()
         }
     }
     QRegion inSight;
-    for (int y = 0; y < TilePainter::height; ++y) {
-        for (int x = 0; x < TilePainter::width; ++x) {
-            const QRect pixel(x * twipsPerPixel, y * twipsPerPixel, twipsPerPixel, twipsPerPixel);
+    for (int y = 0; y < TilePainter::kHeight; ++y) {
+        for (int x = 0; x < TilePainter::kWidth; ++x) {
+            const QRect pixel(x * kTwipsPerPixel, y * kTwipsPerPixel, kTwipsPerPixel,
+                              kTwipsPerPixel);
             if ((QRegion(pixel) & covered).isEmpty()) {
                 inSight += QRect(x, y, 1, 1);
             }
@@ -72,7 +73,7 @@ const QRegion& inSight()
 
 QImage transparentTile()
 {
-    QImage img(TilePainter::width, TilePainter::height, QImage::Format_ARGB32);
+    QImage img(TilePainter::kWidth, TilePainter::kHeight, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     return img;
 }
@@ -84,8 +85,8 @@ QImage renderDigit(int d)
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Qt::black, 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPath(
-        MarkGlyphs::digit(d, QPointF(2.5, 2.5), TilePainter::digitWidth, TilePainter::digitHeight));
+    p.drawPath(MarkGlyphs::digit(d, QPointF(2.5, 2.5), TilePainter::kDigitWidth,
+                                 TilePainter::kDigitHeight));
     return img;
 }
 
@@ -141,7 +142,7 @@ void ArtPainterTest::fishAndMarksKeepTheirPlaces_data()
 {
     QTest::addColumn<int>("species");
     QTest::addColumn<int>("variant");
-    for (int s = 0; s < FishPainter::speciesCount; ++s) {
+    for (int s = 0; s < FishPainter::kSpeciesCount; ++s) {
         for (int v = 0; v < 2; ++v) {
             QTest::addRow("%s %c", qPrintable(FishPainter::name(s)), 'A' + v) << s << v;
         }
@@ -157,17 +158,17 @@ void ArtPainterTest::fishAndMarksKeepTheirPlaces()
     const int n = species * 2 + variant + 1;
     const QImage marked = TilePainter::face(n);
     const QImage unmarked = TilePainter::unmarkedFace(n);
-    QImage marks(TilePainter::width, TilePainter::height, QImage::Format_Mono);
+    QImage marks(TilePainter::kWidth, TilePainter::kHeight, QImage::Format_Mono);
     marks.fill(0);
     int markPixels = 0;
-    for (int y = 0; y < TilePainter::height; ++y) {
-        for (int x = 0; x < TilePainter::width; ++x) {
+    for (int y = 0; y < TilePainter::kHeight; ++y) {
+        for (int x = 0; x < TilePainter::kWidth; ++x) {
             if (marked.pixel(x, y) == unmarked.pixel(x, y)) {
                 continue;
             }
             ++markPixels;
             marks.setPixel(x, y, 1);
-            QVERIFY2(inSight().contains(QPoint(x, y)) && insideBevel.contains(x, y),
+            QVERIFY2(inSight().contains(QPoint(x, y)) && kInsideBevel.contains(x, y),
                      qPrintable(QStringLiteral("face %1: a mark at (%2, %3) can be covered on the "
                                                "board or lies on the bevel")
                                     .arg(n)
@@ -208,7 +209,7 @@ void ArtPainterTest::fishAndMarksKeepTheirPlaces()
             }
             ++inked;
             QVERIFY2(
-                fishBox.contains(x, y),
+                kFishBox.contains(x, y),
                 qPrintable(QStringLiteral("ink outside the fish box at (%1, %2)").arg(x).arg(y)));
             QVERIFY2(!nearMarks(x, y),
                      qPrintable(QStringLiteral("ink next to the marks at (%1, %2)").arg(x).arg(y)));
@@ -250,16 +251,16 @@ void ArtPainterTest::numbersFitTheirPlace()
 {
     // With the pen's half width, species numbers 1..22 must stay in their place before the pips,
     // and numberWidth, which right-aligns them, must cover what number() draws.
-    const double gap = TilePainter::digitGap;
-    const double digitW = TilePainter::digitWidth, digitH = TilePainter::digitHeight;
-    for (int n = 1; n <= FishPainter::speciesCount; ++n) {
+    const double gap = TilePainter::kDigitGap;
+    const double digitW = TilePainter::kDigitWidth, digitH = TilePainter::kDigitHeight;
+    for (int n = 1; n <= FishPainter::kSpeciesCount; ++n) {
         const QPointF origin = TilePainter::numberOrigin(n);
         const QRectF drawn = MarkGlyphs::number(n, origin, digitW, digitH, gap).boundingRect();
         QVERIFY2(!drawn.isEmpty(), qPrintable(QStringLiteral("number %1 is empty").arg(n)));
         const double width = MarkGlyphs::numberWidth(n, digitW, gap);
         QVERIFY2(drawn.right() <= origin.x() + width + 0.01,
                  qPrintable(QStringLiteral("number %1 is wider than numberWidth").arg(n)));
-        QVERIFY2(QRectF(numberPlace).contains(drawn.adjusted(-0.5, -0.5, 0.5, 0.5)),
+        QVERIFY2(QRectF(kNumberPlace).contains(drawn.adjusted(-0.5, -0.5, 0.5, 0.5)),
                  qPrintable(QStringLiteral("number %1 leaves its place").arg(n)));
     }
 }
@@ -320,7 +321,7 @@ void ArtPainterTest::deterministic()
     // uninitialised pixels may leak into a picture.
     QFETCH(int, which);
     auto render = [which] {
-        if (which <= TilePainter::faceCount) {
+        if (which <= TilePainter::kFaceCount) {
             return TilePainter::face(which);
         }
         if (which == 100) {
@@ -337,7 +338,7 @@ void ArtPainterTest::builtTilesAreCurrent()
 {
     // The build re-runs the generator whenever its sources change; if that dependency broke,
     // the tile set in the run folder would be stale and differ from what the painters draw now.
-    for (int n = 1; n <= TilePainter::faceCount; ++n) {
+    for (int n = 1; n <= TilePainter::kFaceCount; ++n) {
         const QString path = QStringLiteral(FISHPAIRS_TILE_DIR "/%1.bmp").arg(n);
         const QImage built(path, "BMP");
         QVERIFY2(!built.isNull(), qPrintable(path + ": missing or unreadable"));
@@ -347,4 +348,4 @@ void ArtPainterTest::builtTilesAreCurrent()
 }
 
 QTEST_GUILESS_MAIN(ArtPainterTest)
-#include "artpaintertest.moc"
+#include "tst_artpainter.moc"
