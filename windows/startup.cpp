@@ -23,6 +23,48 @@ const QColor kNavy(0, 0, 128);
 const char* const kCredits = "  E-mail: fishpairs@example.org\n"
                              "     Рыбак рыбака видит издалека";
 
+// The ship, in a sunken frame; it takes the focus, as a picture box does.
+QLabel* shipPicture(QWidget* parent)
+{
+    auto* picture = new QLabel(parent);
+    picture->setObjectName(QStringLiteral("Picture1"));
+    picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picture->setLineWidth(2);
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture->setPixmap(QPixmap(QStringLiteral(":/startup.bmp")));
+    picture->setFocusPolicy(Qt::StrongFocus);
+    picture->setAccessibleName(QStringLiteral("A sailing ship under a cloudy sky"));
+    picture->setPalette(systemColours());
+    return picture;
+}
+
+// A label in colours of its own, filling its place.
+QLabel* label(const QString& name, const QString& text, const QPalette& colours, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setPalette(colours);
+    label->setAutoFillBackground(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QPalette redOnNavy()
+{
+    QPalette red = systemColours();
+    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    red.setColor(QPalette::Window, kNavy);
+    return red;
+}
+
+QPushButton* button(const QString& name, const QString& caption, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setPalette(systemColours());
+    return button;
+}
+
 } // namespace
 
 startup::startup(Module1& module, QWidget* parent) : QWidget(parent), module_(module)
@@ -34,47 +76,20 @@ startup::startup(Module1& module, QWidget* parent) : QWidget(parent), module_(mo
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setBackground(this, kNavy);
 
-    Picture1 = new QLabel(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Picture1->setLineWidth(2);
-    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Picture1->setPixmap(QPixmap(QStringLiteral(":/startup.bmp")));
-    Picture1->setFocusPolicy(Qt::StrongFocus);
-    Picture1->setAccessibleName(QStringLiteral("A sailing ship under a cloudy sky"));
-    Picture1->setPalette(systemColours());
-
-    Label2 = new QLabel(QString::fromUtf8(kCredits), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    QPalette red = Label2->palette();
-    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    red.setColor(QPalette::Window, kNavy);
-    Label2->setPalette(red);
-    Label2->setAutoFillBackground(true);
-    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    Label1 = new QLabel(QStringLiteral("SELECT CARDSET"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Picture1 = shipPicture(this);
+    Label2 = label(QStringLiteral("Label2"), QString::fromUtf8(kCredits), redOnNavy(), this);
     // A label's own colours: black on the system's face colour, not the window's navy.
-    Label1->setPalette(systemColours());
-    Label1->setAutoFillBackground(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
+    Label1 =
+        label(QStringLiteral("Label1"), QStringLiteral("SELECT CARDSET"), systemColours(), this);
     Text1 = new QLineEdit(QStringLiteral("1"), this);
     Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setPalette(systemColours());
+    Label1->setBuddy(Text1);
     // The box stays a plain text box, and offers the tile sets there are as the player types.
     new TileSetSuggestions(Text1);
-    Label1->setBuddy(Text1);
-    Text1->setPalette(systemColours());
-
-    Command2 = new QPushButton(QStringLiteral("INFO"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setPalette(systemColours());
+    Command2 = button(QStringLiteral("Command2"), QStringLiteral("INFO"), this);
     Command2->setAutoDefault(true);
-
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setPalette(systemColours());
+    Command1 = button(QStringLiteral("Command1"), QStringLiteral("OK"), this);
     Command1->setDefault(true);
 
     const DesignScale scale;
