@@ -160,86 +160,86 @@ bool InfoParser::parseLine(std::u32string_view line)
     switch (line.front()) {
     case U'%':
         return true;
-    case U'@': {
-        if (!flush()) {
-            return false;
-        }
-        const std::u32string_view words = trimmed(line.substr(1));
-        if (words == U"page") {
-            document_.blocks.push_back(
-                {.kind = InfoDocument::Block::Kind::PageBreak, .language = language_});
-        } else if (words == U"lang ru") {
-            language_ = InfoDocument::Language::Russian;
-        } else if (words == U"lang en") {
-            language_ = InfoDocument::Language::English;
-        } else {
-            return fail(lineNumber_, "unknown directive @" + toUtf8(words) +
-                                         " (known: @lang ru, @lang en, @page)");
-        }
-        return true;
-    }
-    case U'#': {
-        if (!flush()) {
-            return false;
-        }
-        const size_t level = line.find_first_not_of(U'#');
-        if (level > 2 || level == std::u32string_view::npos || line[level] != U' ') {
-            return fail(lineNumber_, "a heading is '# ' (the title) or '## ' and then its text");
-        }
-        InfoDocument::Block block{.kind = level == 1 ? InfoDocument::Block::Kind::Title
-                                                     : InfoDocument::Block::Kind::Heading,
-                                  .language = language_};
-        if (!parseText(line.substr(level), lineNumber_, block.text)) {
-            return false;
-        }
-        document_.blocks.push_back(std::move(block));
-        return true;
-    }
+    case U'@':
+        return flush() && parseDirective(trimmed(line.substr(1)));
+    case U'#':
+        return flush() && parseHeading(line);
     case U'|':
         return startTableRow(line);
     case U' ':
         // An indented line continues whatever is open: a bullet item, the last cell of a table
         // row or a paragraph.
-        if (open_ == Open::Table) {
-            if (rawRows_.empty()) {
-                return fail(lineNumber_, "an indented line continues a table row, but there is "
-                                         "no row yet");
-            }
-            rawRows_.back().cells.back() += U' ';
-            rawRows_.back().cells.back() += trimmed(line);
-            return true;
-        }
         if (open_ != Open::None) {
-            openText_ += U' ';
-            openText_ += trimmed(line);
-            return true;
+            return continueOpen(line);
         }
         break;
     case U'-':
         if (line.size() > 1 && line[1] == U' ') {
-            if (!flush()) {
-                return false;
-            }
-            open_ = Open::Bullet;
-            openLine_ = lineNumber_;
-            openText_ = trimmed(line.substr(2));
-            return true;
+            return flush() && open(Open::Bullet, line.substr(2));
         }
         break;
     default:
         break;
     }
     if (open_ == Open::Paragraph) {
+        return continueOpen(line);
+    }
+    return flush() && open(Open::Paragraph, line);
+}
+
+bool InfoParser::parseDirective(std::u32string_view words)
+{
+    if (words == U"page") {
+        document_.blocks.push_back(
+            {.kind = InfoDocument::Block::Kind::PageBreak, .language = language_});
+    } else if (words == U"lang ru") {
+        language_ = InfoDocument::Language::Russian;
+    } else if (words == U"lang en") {
+        language_ = InfoDocument::Language::English;
+    } else {
+        return fail(lineNumber_,
+                    "unknown directive @" + toUtf8(words) + " (known: @lang ru, @lang en, @page)");
+    }
+    return true;
+}
+
+bool InfoParser::parseHeading(std::u32string_view line)
+{
+    const size_t level = line.find_first_not_of(U'#');
+    if (level > 2 || level == std::u32string_view::npos || line[level] != U' ') {
+        return fail(lineNumber_, "a heading is '# ' (the title) or '## ' and then its text");
+    }
+    InfoDocument::Block block{.kind = level == 1 ? InfoDocument::Block::Kind::Title
+                                                 : InfoDocument::Block::Kind::Heading,
+                              .language = language_};
+    if (!parseText(line.substr(level), lineNumber_, block.text)) {
+        return false;
+    }
+    document_.blocks.push_back(std::move(block));
+    return true;
+}
+
+bool InfoParser::open(Open what, std::u32string_view text)
+{
+    open_ = what;
+    openLine_ = lineNumber_;
+    openText_ = trimmed(text);
+    return true;
+}
+
+bool InfoParser::continueOpen(std::u32string_view line)
+{
+    if (open_ != Open::Table) {
         openText_ += U' ';
         openText_ += trimmed(line);
         return true;
     }
-    if (!flush()) {
-        return false;
+    if (rawRows_.empty()) {
+        return fail(lineNumber_, "an indented line continues a table row, but there is no row "
+                                 "yet");
     }
-    open_ = Open::Paragraph;
-    openLine_ = lineNumber_;
-    openText_ = trimmed(line);
+    rawRows_.back().cells.back() += U' ';
+    rawRows_.back().cells.back() += trimmed(line);
     return true;
 }
 

@@ -27,8 +27,12 @@ private:
     enum class Open { None, Paragraph, Bullet, Table };
 
     bool parseLine(std::u32string_view line);
+    bool parseDirective(std::u32string_view words);
+    bool parseHeading(std::u32string_view line);
     bool startTableRow(std::u32string_view line);
     bool flush();
+    bool open(Open what, std::u32string_view text);
+    bool continueOpen(std::u32string_view line);
     // Reads inline text (spans and escapes); line is where a fault in it is reported.
     bool parseText(std::u32string_view text, int line, InfoDocument::Text& out);
     bool fail(int line, const std::string& reason);
