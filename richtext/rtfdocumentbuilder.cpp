@@ -18,8 +18,8 @@ namespace {
 // keeps its proportions, and one as wide as the page fits whatever width it is shown at.
 QList<QTextLength> columnWidths(const QList<int>& boundaries)
 {
-    const int pageWidth = 9360;
-    const int total = qMax(pageWidth, *std::max_element(boundaries.begin(), boundaries.end()));
+    constexpr int kPageWidth = 9360;
+    const int total = qMax(kPageWidth, *std::max_element(boundaries.begin(), boundaries.end()));
     QList<QTextLength> widths;
     int left = 0;
     for (int right : boundaries) {

@@ -11,10 +11,10 @@ QString baseFamily(const QString& name)
 {
     // Font tables name the charset-specific aliases of old Windows ("Arial CYR", "Arial CE");
     // the family itself is what a font database knows.
-    static const char* const suffixes[] = {" CYR",      " Cyr",      " CE",
-                                           " Greek",    " Tur",      " Baltic",
-                                           " (Arabic)", " (Hebrew)", " (Vietnamese)"};
-    for (const char* suffix : suffixes) {
+    static const char* const kSuffixes[] = {" CYR",      " Cyr",      " CE",
+                                            " Greek",    " Tur",      " Baltic",
+                                            " (Arabic)", " (Hebrew)", " (Vietnamese)"};
+    for (const char* suffix : kSuffixes) {
         if (name.endsWith(QLatin1String(suffix)))
             return name.chopped(int(qstrlen(suffix))).trimmed();
     }
