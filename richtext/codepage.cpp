@@ -1,7 +1,7 @@
-#include "codepage.h"
+#include "richtext/codepage.h"
 
-// Own
-#include "codepagetables.h"
+// Local
+#include "richtext/codepagetables.h"
 
 namespace richtext {
 

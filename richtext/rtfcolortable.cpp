@@ -1,4 +1,4 @@
-#include "rtfcolortable.h"
+#include "richtext/rtfcolortable.h"
 
 namespace richtext {
 

@@ -1,4 +1,4 @@
-#include "rtfdocumentbuilder.h"
+#include "richtext/rtfdocumentbuilder.h"
 
 // Qt
 #include <QTextDocument>

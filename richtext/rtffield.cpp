@@ -1,4 +1,4 @@
-#include "rtffield.h"
+#include "richtext/rtffield.h"
 
 // Qt
 #include <QRegularExpression>

@@ -1,7 +1,7 @@
-#include "rtffonttable.h"
+#include "richtext/rtffonttable.h"
 
-// Own
-#include "codepage.h"
+// Local
+#include "richtext/codepage.h"
 
 namespace richtext {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-// Own
-#include "rtffont.h"
+// Local
+#include "richtext/rtffont.h"
 
 // Qt
 #include <QHash>

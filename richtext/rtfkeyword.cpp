@@ -1,7 +1,7 @@
-#include "rtfkeyword.h"
+#include "richtext/rtfkeyword.h"
 
-// Own
-#include "rtfspecialcharacters.h"
+// Local
+#include "richtext/rtfspecialcharacters.h"
 
 // Standard library
 #include <span>

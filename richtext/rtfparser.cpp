@@ -1,9 +1,9 @@
-#include "rtfparser.h"
+#include "richtext/rtfparser.h"
 
-// Own
-#include "rtffield.h"
-#include "rtfformats.h"
-#include "rtfspecialcharacters.h"
+// Local
+#include "richtext/rtffield.h"
+#include "richtext/rtfformats.h"
+#include "richtext/rtfspecialcharacters.h"
 
 // Qt
 #include <QTextDocument>

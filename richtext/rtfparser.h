@@ -1,14 +1,14 @@
 #pragma once
 
-// Own
-#include "rtfcolortable.h"
-#include "rtfdocumentbuilder.h"
-#include "rtffonttable.h"
-#include "rtfgroupstate.h"
-#include "rtfkeyword.h"
-#include "rtfpicture.h"
-#include "rtftextdecoder.h"
-#include "rtftokenizer.h"
+// Local
+#include "richtext/rtfcolortable.h"
+#include "richtext/rtfdocumentbuilder.h"
+#include "richtext/rtffonttable.h"
+#include "richtext/rtfgroupstate.h"
+#include "richtext/rtfkeyword.h"
+#include "richtext/rtfpicture.h"
+#include "richtext/rtftextdecoder.h"
+#include "richtext/rtftokenizer.h"
 
 // Qt
 #include <QByteArrayView>

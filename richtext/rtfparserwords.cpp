@@ -1,10 +1,10 @@
 // RtfParser's handlers of control words: one for each group of words (RtfWordGroup), called by
 // RtfParser::onControlWord().
 
-#include "rtfparser.h"
+#include "richtext/rtfparser.h"
 
-// Own
-#include "rtfunits.h"
+// Local
+#include "richtext/rtfunits.h"
 
 namespace richtext {
 

@@ -1,8 +1,8 @@
-#include "rtfpicture.h"
+#include "richtext/rtfpicture.h"
 
-// Own
-#include "rtfhex.h"
-#include "rtfunits.h"
+// Local
+#include "richtext/rtfhex.h"
+#include "richtext/rtfunits.h"
 
 // Qt
 #include <QBuffer>

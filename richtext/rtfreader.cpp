@@ -1,7 +1,7 @@
-#include "rtfreader.h"
+#include "richtext/rtfreader.h"
 
-// Own
-#include "rtfparser.h"
+// Local
+#include "richtext/rtfparser.h"
 
 // Qt
 #include <QDir>

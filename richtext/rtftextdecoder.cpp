@@ -1,4 +1,4 @@
-#include "rtftextdecoder.h"
+#include "richtext/rtftextdecoder.h"
 
 // Standard library
 #include <utility>

@@ -1,7 +1,7 @@
 #pragma once
 
-// Own
-#include "codepage.h"
+// Local
+#include "richtext/codepage.h"
 
 // Qt
 #include <QByteArray>

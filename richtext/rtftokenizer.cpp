@@ -1,7 +1,7 @@
-#include "rtftokenizer.h"
+#include "richtext/rtftokenizer.h"
 
-// Own
-#include "rtfhex.h"
+// Local
+#include "richtext/rtfhex.h"
 
 // Standard library
 #include <array>

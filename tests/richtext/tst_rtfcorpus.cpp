@@ -2,9 +2,9 @@
 // where they lie and compared with the text their sources expect. Where our reading differs from
 // a source's convention on purpose, the row says so and compares what can be compared.
 
-// Own
-#include "documenttext.h"
-#include "rtfreader.h"
+// Local
+#include "richtext/documenttext.h"
+#include "richtext/rtfreader.h"
 
 // Qt
 #include <QDir>

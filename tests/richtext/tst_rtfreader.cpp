@@ -2,9 +2,9 @@
 // fallbacks, destinations, formats read back from the QTextDocument, tables, pictures, limits
 // and damaged input.
 
-// Own
-#include "documenttext.h"
-#include "rtfreader.h"
+// Local
+#include "richtext/documenttext.h"
+#include "richtext/rtfreader.h"
 
 // Qt
 #include <QBuffer>
