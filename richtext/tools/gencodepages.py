@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
 """Writes codepagetables.cpp: the upper halves (0x80-0xFF) of the single-byte code pages the
-reader knows without help from the Qt codecs. Run from richtext/: python3 tools/gencodepages.py"""
+reader knows without help from the Qt codecs. Run from richtext/, and format the result as the
+rest of the code is formatted:
+    python3 tools/gencodepages.py && clang-format -i codepagetables.cpp"""
 import codecs
 
 PAGES = [  # (code page number, Python codec)
