@@ -48,7 +48,7 @@ QList<QSizeF> imageSizes(const QTextDocument& doc)
 
 } // namespace
 
-class TestRtfCorpus : public QObject
+class RtfCorpusTest : public QObject
 {
     Q_OBJECT
 
@@ -59,13 +59,13 @@ private slots:
     void everyFileReads();
 };
 
-void TestRtfCorpus::initTestCase()
+void RtfCorpusTest::initTestCase()
 {
     if (kCorpus.isEmpty() || !QDir(kCorpus).exists())
         QSKIP("The shared RTF corpus is not there (CMake variable FISHPAIRS_RTF_CORPUS_DIR)");
 }
 
-void TestRtfCorpus::corpus_data()
+void RtfCorpusTest::corpus_data()
 {
     // mode: "exact" compares all lines (trailing empty ones aside), "lines N" the first N lines,
     // "contains" looks for each expected line ("!line": must not occur).
@@ -149,7 +149,7 @@ void TestRtfCorpus::corpus_data()
         << "contains" << QString::fromUtf16(u"!ÿ\n!}") << true << none;
 }
 
-void TestRtfCorpus::corpus()
+void RtfCorpusTest::corpus()
 {
     QFETCH(QString, name);
     QFETCH(QString, mode);
@@ -184,7 +184,7 @@ void TestRtfCorpus::corpus()
     }
 }
 
-void TestRtfCorpus::everyFileReads()
+void RtfCorpusTest::everyFileReads()
 {
     // Including the files no row above names, and any added later.
     const QStringList files = QDir(kCorpus).entryList({QStringLiteral("*.rtf")}, QDir::Files);
@@ -198,5 +198,5 @@ void TestRtfCorpus::everyFileReads()
     }
 }
 
-QTEST_MAIN(TestRtfCorpus)
+QTEST_MAIN(RtfCorpusTest)
 #include "tst_rtfcorpus.moc"
