@@ -5,12 +5,12 @@
 // Local
 #include "richtext/documenttext.h"
 #include "richtext/rtfreader.h"
+#include "tests/richtext/documentfragments.h"
 
 // Qt
 #include <QDir>
 #include <QFile>
 #include <QTest>
-#include <QTextBlock>
 #include <QTextDocument>
 
 namespace {
@@ -35,14 +35,8 @@ QString companion(const QString& name, const QString& suffix)
 QList<QSizeF> imageSizes(const QTextDocument& doc)
 {
     QList<QSizeF> sizes;
-    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextCharFormat format = it.fragment().charFormat();
-            if (format.isImageFormat())
-                sizes.append(
-                    QSizeF(format.toImageFormat().width(), format.toImageFormat().height()));
-        }
-    }
+    for (const QTextImageFormat& image : testing::documentImages(doc))
+        sizes.append(QSizeF(image.width(), image.height()));
     return sizes;
 }
 

@@ -5,6 +5,7 @@
 // Local
 #include "richtext/documenttext.h"
 #include "richtext/rtfreader.h"
+#include "tests/richtext/documentfragments.h"
 
 // Qt
 #include <QBuffer>
@@ -24,29 +25,14 @@ QString textOf(const QTextDocument& doc)
     return richtext::documentTextLines(doc).join(u'\n');
 }
 
-// The fragment whose text contains needle, or an invalid one.
+// The first fragment whose text contains needle, or an invalid one.
 QTextFragment fragmentWith(const QTextDocument& doc, const QString& needle)
 {
-    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            if (it.fragment().text().contains(needle))
-                return it.fragment();
-        }
+    for (const QTextFragment& fragment : testing::documentFragments(doc)) {
+        if (fragment.text().contains(needle))
+            return fragment;
     }
     return {};
-}
-
-QList<QTextImageFormat> images(const QTextDocument& doc)
-{
-    QList<QTextImageFormat> found;
-    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextCharFormat format = it.fragment().charFormat();
-            if (format.isImageFormat())
-                found.append(format.toImageFormat());
-        }
-    }
-    return found;
 }
 
 QList<const QTextTable*> tables(const QTextDocument& doc)
@@ -649,7 +635,7 @@ void RtfReaderTest::pictures()
     QVERIFY(reader.read("{\\rtf1 before " + rtf + " after}", &doc));
     QCOMPARE(reader.recovered(), recovered);
     QCOMPARE(textOf(doc), QStringLiteral("before  after"));
-    const QList<QTextImageFormat> found = images(doc);
+    const QList<QTextImageFormat> found = testing::documentImages(doc);
     QCOMPARE(found.size(), count);
     if (count == 0)
         return;
