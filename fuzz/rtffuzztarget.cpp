@@ -1,9 +1,9 @@
 // The libFuzzer entry points for the RTF reader, shared by rtf_fuzzer (clang, libFuzzer's own
 // main) and rtf_replay (any compiler, our main).
 
-// Own
-#include "documenttext.h"
-#include "rtfreader.h"
+// Local
+#include "richtext/documenttext.h"
+#include "richtext/rtfreader.h"
 
 // Qt
 #include <QAbstractTextDocumentLayout>

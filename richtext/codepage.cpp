@@ -1,7 +1,7 @@
-#include "codepage.h"
+#include "richtext/codepage.h"
 
-// Own
-#include "codepagetables.h"
+// Local
+#include "richtext/codepagetables.h"
 
 namespace richtext {
 
@@ -57,24 +57,24 @@ constexpr char16_t kSymbolLower[26] = {0x03B1, 0x03B2, 0x03C7, 0x03B4, 0x03B5, 0
 CodePage::CodePage(int number)
 {
     for (int b = 0; b < 0x80; ++b)
-        m_table[b] = char16_t(b);
+        table_[b] = char16_t(b);
 
     if (number == kSymbol) {
-        m_number = kSymbol;
+        number_ = kSymbol;
         for (int i = 0; i < 26; ++i) {
-            m_table['A' + i] = kSymbolUpper[i];
-            m_table['a' + i] = kSymbolLower[i];
+            table_['A' + i] = kSymbolUpper[i];
+            table_['a' + i] = kSymbolLower[i];
         }
         for (int b = 0x80; b < 0x100; ++b)
-            m_table[b] = char16_t(b);
-        m_table[0xB7] = 0x2022; // the bullet WordPad lists use
+            table_[b] = char16_t(b);
+        table_[0xB7] = 0x2022; // the bullet WordPad lists use
         return;
     }
 
     if (isDoubleByte(number)) {
-        m_number = number;
-        m_multiByte = true;
-        m_decoder = qtDecoder(number);
+        number_ = number;
+        multiByte_ = true;
+        decoder_ = qtDecoder(number);
         return;
     }
 
@@ -82,11 +82,11 @@ CodePage::CodePage(int number)
     if (!table && number != 1252) {
         QStringDecoder decoder = qtDecoder(number);
         if (decoder.isValid()) {
-            m_number = number;
+            number_ = number;
             for (int b = 0x80; b < 0x100; ++b) {
                 const char byte = char(b);
                 const QString s = decoder.decode(QByteArrayView(&byte, 1));
-                m_table[b] = s.size() == 1 ? s.at(0).unicode() : char16_t(0xFFFD);
+                table_[b] = s.size() == 1 ? s.at(0).unicode() : char16_t(0xFFFD);
             }
             return;
         }
@@ -95,22 +95,22 @@ CodePage::CodePage(int number)
         number = 1252;
         table = ownTable(1252);
     }
-    m_number = number;
+    number_ = number;
     for (int b = 0; b < 0x80; ++b)
-        m_table[0x80 + b] = table->high[b];
+        table_[0x80 + b] = table->high[b];
 }
 
 QString CodePage::decode(QByteArrayView bytes) const
 {
-    if (!m_multiByte) {
+    if (!multiByte_) {
         QString out(bytes.size(), Qt::Uninitialized);
         char16_t* dst = reinterpret_cast<char16_t*>(out.data());
         for (qsizetype i = 0; i < bytes.size(); ++i)
-            dst[i] = m_table[static_cast<unsigned char>(bytes[i])];
+            dst[i] = table_[static_cast<unsigned char>(bytes[i])];
         return out;
     }
-    if (m_decoder.isValid())
-        return m_decoder.decode(bytes);
+    if (decoder_.isValid())
+        return decoder_.decode(bytes);
 
     QString out;
     out.reserve(bytes.size());

@@ -30,11 +30,11 @@ public:
 
     // The code page this object decodes; differs from the requested number when that was
     // unknown and Windows-1252 stands in.
-    int number() const { return m_number; }
-    bool isMultiByte() const { return m_multiByte; }
+    int number() const { return number_; }
+    bool isMultiByte() const { return multiByte_; }
 
     // Single-byte pages only.
-    char16_t decodeByte(unsigned char byte) const { return m_table[byte]; }
+    char16_t decodeByte(unsigned char byte) const { return table_[byte]; }
 
     // Any page; for multi-byte pages a dangling lead byte at the end becomes U+FFFD.
     QString decode(QByteArrayView bytes) const;
@@ -44,10 +44,10 @@ public:
     static std::optional<int> forCharset(int charset);
 
 private:
-    int m_number = 1252;
-    bool m_multiByte = false;
-    std::array<char16_t, 256> m_table{};
-    mutable QStringDecoder m_decoder;
+    int number_ = 1252;
+    bool multiByte_ = false;
+    std::array<char16_t, 256> table_{};
+    mutable QStringDecoder decoder_;
 };
 
 } // namespace richtext

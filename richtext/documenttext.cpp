@@ -1,4 +1,4 @@
-#include "documenttext.h"
+#include "richtext/documenttext.h"
 
 // Qt
 #include <QTextDocument>

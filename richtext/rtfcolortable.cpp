@@ -1,43 +1,43 @@
-#include "rtfcolortable.h"
+#include "richtext/rtfcolortable.h"
 
 namespace richtext {
 
 void RtfColorTable::clear()
 {
-    m_colors.clear();
-    m_red = m_green = m_blue = 0;
-    m_set = false;
+    colors_.clear();
+    red_ = green_ = blue_ = 0;
+    set_ = false;
 }
 
 void RtfColorTable::setRed(int value)
 {
-    m_red = qBound(0, value, 255);
-    m_set = true;
+    red_ = qBound(0, value, 255);
+    set_ = true;
 }
 
 void RtfColorTable::setGreen(int value)
 {
-    m_green = qBound(0, value, 255);
-    m_set = true;
+    green_ = qBound(0, value, 255);
+    set_ = true;
 }
 
 void RtfColorTable::setBlue(int value)
 {
-    m_blue = qBound(0, value, 255);
-    m_set = true;
+    blue_ = qBound(0, value, 255);
+    set_ = true;
 }
 
 void RtfColorTable::endEntry()
 {
-    if (m_colors.size() < kMaxEntries)
-        m_colors.append(m_set ? QColor(m_red, m_green, m_blue) : QColor());
-    m_red = m_green = m_blue = 0;
-    m_set = false;
+    if (colors_.size() < kMaxEntries)
+        colors_.append(set_ ? QColor(red_, green_, blue_) : QColor());
+    red_ = green_ = blue_ = 0;
+    set_ = false;
 }
 
 QColor RtfColorTable::color(int index) const
 {
-    return index > 0 && index < m_colors.size() ? m_colors[index] : QColor();
+    return index > 0 && index < colors_.size() ? colors_[index] : QColor();
 }
 
 } // namespace richtext

@@ -28,11 +28,11 @@ public:
     QColor color(int index) const;
 
 private:
-    QList<QColor> m_colors;
-    int m_red = 0;
-    int m_green = 0;
-    int m_blue = 0;
-    bool m_set = false;
+    QList<QColor> colors_;
+    int red_ = 0;
+    int green_ = 0;
+    int blue_ = 0;
+    bool set_ = false;
 };
 
 } // namespace richtext

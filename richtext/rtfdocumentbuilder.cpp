@@ -1,4 +1,4 @@
-#include "rtfdocumentbuilder.h"
+#include "richtext/rtfdocumentbuilder.h"
 
 // Qt
 #include <QTextDocument>
@@ -18,8 +18,8 @@ namespace {
 // keeps its proportions, and one as wide as the page fits whatever width it is shown at.
 QList<QTextLength> columnWidths(const QList<int>& boundaries)
 {
-    const int pageWidth = 9360;
-    const int total = qMax(pageWidth, *std::max_element(boundaries.begin(), boundaries.end()));
+    constexpr int kPageWidth = 9360;
+    const int total = qMax(kPageWidth, *std::max_element(boundaries.begin(), boundaries.end()));
     QList<QTextLength> widths;
     int left = 0;
     for (int right : boundaries) {
@@ -34,37 +34,37 @@ QList<QTextLength> columnWidths(const QList<int>& boundaries)
 
 } // namespace
 
-RtfDocumentBuilder::RtfDocumentBuilder(QTextDocument* doc) : m_doc(doc), m_cursor(doc)
+RtfDocumentBuilder::RtfDocumentBuilder(QTextDocument* doc) : doc_(doc), cursor_(doc)
 {
-    m_run.reserve(4096);
+    run_.reserve(4096);
     // One edit block for the whole document: the layout hears of the change once, at the end,
     // instead of laying out every block as it grows.
-    m_cursor.beginEditBlock();
+    cursor_.beginEditBlock();
 }
 
 RtfDocumentBuilder::~RtfDocumentBuilder()
 {
-    if (!m_finished)
+    if (!finished_)
         finish();
 }
 
 void RtfDocumentBuilder::setCharFormat(const QTextCharFormat& format)
 {
-    if (format == m_charFormat)
+    if (format == charFormat_)
         return;
     flushRun();
-    m_charFormat = format;
+    charFormat_ = format;
 }
 
 void RtfDocumentBuilder::setParagraph(const QTextBlockFormat& format, bool inTable)
 {
-    m_blockFormat = format;
-    m_wantTable = inTable;
+    blockFormat_ = format;
+    wantTable_ = inTable;
 }
 
 void RtfDocumentBuilder::setRowBoundaries(const QList<int>& boundaries)
 {
-    m_rowBoundaries = boundaries;
+    rowBoundaries_ = boundaries;
 }
 
 void RtfDocumentBuilder::appendText(QStringView text)
@@ -72,114 +72,114 @@ void RtfDocumentBuilder::appendText(QStringView text)
     if (text.isEmpty())
         return;
     prepareContent();
-    m_run.append(text);
-    m_blockEmpty = false;
+    run_.append(text);
+    blockEmpty_ = false;
 }
 
 void RtfDocumentBuilder::appendImage(const QImage& image, QSizeF size)
 {
     prepareContent();
     flushRun();
-    ++m_imageCount;
-    const QString name = QStringLiteral("rtf-image:%1").arg(m_imageCount);
-    m_doc->addResource(QTextDocument::ImageResource, QUrl(name), image);
+    ++imageCount_;
+    const QString name = QStringLiteral("rtf-image:%1").arg(imageCount_);
+    doc_->addResource(QTextDocument::ImageResource, QUrl(name), image);
     QTextImageFormat format;
-    format.merge(m_charFormat);
+    format.merge(charFormat_);
     format.setName(name);
     format.setWidth(size.width());
     format.setHeight(size.height());
-    m_cursor.insertImage(format);
-    m_blockEmpty = false;
+    cursor_.insertImage(format);
+    blockEmpty_ = false;
 }
 
 void RtfDocumentBuilder::endParagraph(bool keepEmpty)
 {
-    if (!keepEmpty && (m_pendingBreak || m_blockEmpty))
+    if (!keepEmpty && (pendingBreak_ || blockEmpty_))
         return;
     prepareContent();
     flushRun();
     applyBlockFormat();
-    m_pendingBreak = true;
+    pendingBreak_ = true;
 }
 
 void RtfDocumentBuilder::endCell()
 {
     QTextDocumentFragment strayCell;
-    if (!m_table && !m_wantTable) {
+    if (!table_ && !wantTable_) {
         // \cell ends a paragraph that was not marked as in a table: it was the first cell.
         flushRun();
-        if (!m_pendingBreak && !m_blockEmpty) {
-            QTextCursor paragraph = m_cursor;
+        if (!pendingBreak_ && !blockEmpty_) {
+            QTextCursor paragraph = cursor_;
             paragraph.movePosition(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
             strayCell = paragraph.selection();
             paragraph.removeSelectedText();
             // Drop the emptied block too, unless a table or other frame comes before it.
-            const QTextBlock previous = m_cursor.block().previous();
+            const QTextBlock previous = cursor_.block().previous();
             if (previous.isValid() &&
-                previous.position() + previous.length() == m_cursor.block().position() &&
-                QTextCursor(previous).currentFrame() == m_cursor.currentFrame())
-                m_cursor.deletePreviousChar();
-            m_blockEmpty = true;
+                previous.position() + previous.length() == cursor_.block().position() &&
+                QTextCursor(previous).currentFrame() == cursor_.currentFrame())
+                cursor_.deletePreviousChar();
+            blockEmpty_ = true;
         }
     }
-    m_wantTable = true;
+    wantTable_ = true;
     prepareContent();
     if (!strayCell.isEmpty())
-        m_cursor.insertFragment(strayCell);
+        cursor_.insertFragment(strayCell);
     flushRun();
     applyBlockFormat();
-    m_pendingBreak = false;
-    ++m_column;
-    m_rowStarted = true;
+    pendingBreak_ = false;
+    ++column_;
+    rowStarted_ = true;
 }
 
 void RtfDocumentBuilder::endRow()
 {
-    if (!m_table || !m_rowStarted)
+    if (!table_ || !rowStarted_)
         return;
     flushRun();
-    ++m_row;
-    m_column = 0;
-    m_rowStarted = false;
+    ++row_;
+    column_ = 0;
+    rowStarted_ = false;
 }
 
 void RtfDocumentBuilder::finish()
 {
-    if (m_finished)
+    if (finished_)
         return;
     flushRun();
     applyBlockFormat();
-    m_pendingBreak = false;
-    if (m_table)
+    pendingBreak_ = false;
+    if (table_)
         trimTable();
-    m_cursor.endEditBlock();
-    m_finished = true;
+    cursor_.endEditBlock();
+    finished_ = true;
 }
 
 void RtfDocumentBuilder::flushRun()
 {
-    if (m_run.isEmpty())
+    if (run_.isEmpty())
         return;
-    m_cursor.insertText(m_run, m_charFormat);
-    m_run.clear();
+    cursor_.insertText(run_, charFormat_);
+    run_.clear();
 }
 
 void RtfDocumentBuilder::prepareContent()
 {
-    if (m_wantTable) {
-        if (!m_table)
+    if (wantTable_) {
+        if (!table_)
             openTable();
-        else if (m_row != m_cursorRow || m_column != m_cursorColumn)
+        else if (row_ != cursorRow_ || column_ != cursorColumn_)
             moveToCell();
-        m_rowStarted = true;
-    } else if (m_table) {
+        rowStarted_ = true;
+    } else if (table_) {
         closeTable();
     }
-    if (m_pendingBreak) {
+    if (pendingBreak_) {
         flushRun();
-        m_cursor.insertBlock(m_blockFormat, m_charFormat);
-        m_pendingBreak = false;
-        m_blockEmpty = true;
+        cursor_.insertBlock(blockFormat_, charFormat_);
+        pendingBreak_ = false;
+        blockEmpty_ = true;
     }
 }
 
@@ -187,28 +187,28 @@ void RtfDocumentBuilder::openTable()
 {
     flushRun();
     // A paragraph that ended just before the table needs no empty block of its own.
-    m_pendingBreak = false;
-    if (!m_blockEmpty)
+    pendingBreak_ = false;
+    if (!blockEmpty_)
         applyBlockFormat();
 
-    const int columns = qBound(1, int(m_rowBoundaries.size()), kMaxColumns);
+    const int columns = qBound(1, int(rowBoundaries_.size()), kMaxColumns);
     QTextTableFormat format;
     format.setBorder(1);
     format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
     format.setBorderCollapse(true);
     format.setCellPadding(3);
     format.setCellSpacing(0);
-    if (m_rowBoundaries.size() == columns)
-        format.setColumnWidthConstraints(columnWidths(m_rowBoundaries));
-    m_table = m_cursor.insertTable(1, columns, format);
-    m_usedRows = 1;
-    m_usedColumns = columns;
-    m_openedColumns = columns;
-    m_widestRow = m_rowBoundaries;
-    m_row = 0;
-    m_column = qMin(m_column, columns - 1);
-    m_cursorRow = -1;
-    m_cursorColumn = -1;
+    if (rowBoundaries_.size() == columns)
+        format.setColumnWidthConstraints(columnWidths(rowBoundaries_));
+    table_ = cursor_.insertTable(1, columns, format);
+    usedRows_ = 1;
+    usedColumns_ = columns;
+    openedColumns_ = columns;
+    widestRow_ = rowBoundaries_;
+    row_ = 0;
+    column_ = qMin(column_, columns - 1);
+    cursorRow_ = -1;
+    cursorColumn_ = -1;
     moveToCell();
 }
 
@@ -216,77 +216,77 @@ void RtfDocumentBuilder::closeTable()
 {
     flushRun();
     trimTable();
-    m_cursor.setPosition(m_table->lastPosition() + 1);
-    m_table = nullptr;
-    m_pendingBreak = false;
-    m_blockEmpty = m_cursor.block().length() <= 1;
-    m_row = 0;
-    m_column = 0;
-    m_rowStarted = false;
+    cursor_.setPosition(table_->lastPosition() + 1);
+    table_ = nullptr;
+    pendingBreak_ = false;
+    blockEmpty_ = cursor_.block().length() <= 1;
+    row_ = 0;
+    column_ = 0;
+    rowStarted_ = false;
 }
 
 void RtfDocumentBuilder::trimTable()
 {
     // Rows and columns grow by doubling (see moveToCell()); give back what was not used.
-    const QTextCursor keep = m_cursor;
-    if (m_table->rows() > m_usedRows)
-        m_table->removeRows(m_usedRows, m_table->rows() - m_usedRows);
-    if (m_table->columns() > m_usedColumns)
-        m_table->removeColumns(m_usedColumns, m_table->columns() - m_usedColumns);
-    QTextTableFormat format = m_table->format();
-    if (m_table->columns() != m_openedColumns) {
+    const QTextCursor keep = cursor_;
+    if (table_->rows() > usedRows_)
+        table_->removeRows(usedRows_, table_->rows() - usedRows_);
+    if (table_->columns() > usedColumns_)
+        table_->removeColumns(usedColumns_, table_->columns() - usedColumns_);
+    QTextTableFormat format = table_->format();
+    if (table_->columns() != openedColumns_) {
         // Rows came with more cells than the first row defined: size the columns by the widest
         // row's boundaries, or leave them to Qt.
-        format.setColumnWidthConstraints(m_widestRow.size() == m_table->columns()
-                                             ? columnWidths(m_widestRow)
+        format.setColumnWidthConstraints(widestRow_.size() == table_->columns()
+                                             ? columnWidths(widestRow_)
                                              : QList<QTextLength>());
-        m_table->setFormat(format);
+        table_->setFormat(format);
     }
-    m_cursor = keep;
+    cursor_ = keep;
 }
 
 void RtfDocumentBuilder::moveToCell()
 {
     flushRun();
-    m_pendingBreak = false;
-    if (m_row >= kMaxRowsPerTable) {
-        const int column = m_column;
+    pendingBreak_ = false;
+    if (row_ >= kMaxRowsPerTable) {
+        const int column = column_;
         closeTable();
-        m_column = column;
+        column_ = column;
         openTable();
         return;
     }
     // QTextTable recomputes its whole cell grid after every change of shape, so growing it one
     // row at a time would cost time quadratic in its rows: grow by doubling instead, and trim
     // when the table is done.
-    const int columns = m_table->columns();
-    if (m_column >= columns) {
+    const int columns = table_->columns();
+    if (column_ >= columns) {
         if (columns < kMaxColumns)
-            m_table->appendColumns(qMin(kMaxColumns, qMax(m_column + 1, columns * 2)) - columns);
-        m_column = qMin(m_column, m_table->columns() - 1);
+            table_->appendColumns(qMin(kMaxColumns, qMax(column_ + 1, columns * 2)) - columns);
+        column_ = qMin(column_, table_->columns() - 1);
     }
-    const int rows = m_table->rows();
-    if (m_row >= rows)
-        m_table->appendRows(qMax(m_row + 1 - rows, rows));
-    m_usedRows = qMax(m_usedRows, m_row + 1);
-    m_usedColumns = qMax(m_usedColumns, m_column + 1);
-    if (m_rowBoundaries.size() > m_widestRow.size())
-        m_widestRow = m_rowBoundaries;
-    m_cursor = m_table->cellAt(m_row, m_column).lastCursorPosition();
-    m_cursorRow = m_row;
-    m_cursorColumn = m_column;
-    m_blockEmpty = m_cursor.block().length() <= 1;
-    if (!m_blockEmpty) {
+    const int rows = table_->rows();
+    if (row_ >= rows)
+        table_->appendRows(qMax(row_ + 1 - rows, rows));
+    usedRows_ = qMax(usedRows_, row_ + 1);
+    usedColumns_ = qMax(usedColumns_, column_ + 1);
+    if (rowBoundaries_.size() > widestRow_.size())
+        widestRow_ = rowBoundaries_;
+    cursor_ = table_->cellAt(row_, column_).lastCursorPosition();
+    cursorRow_ = row_;
+    cursorColumn_ = column_;
+    blockEmpty_ = cursor_.block().length() <= 1;
+    if (!blockEmpty_) {
         // A cell that already has text (columns past the limit share the last one).
-        m_cursor.insertText(QStringLiteral(" "), m_charFormat);
+        cursor_.insertText(QStringLiteral(" "), charFormat_);
     }
 }
 
 void RtfDocumentBuilder::applyBlockFormat()
 {
-    m_cursor.setBlockFormat(m_blockFormat);
-    if (m_blockEmpty)
-        m_cursor.setBlockCharFormat(m_charFormat);
+    cursor_.setBlockFormat(blockFormat_);
+    if (blockEmpty_)
+        cursor_.setBlockCharFormat(charFormat_);
 }
 
 } // namespace richtext

@@ -66,28 +66,28 @@ private:
     void trimTable();
     void applyBlockFormat();
 
-    QTextDocument* m_doc;
-    QTextCursor m_cursor;
-    QString m_run;
-    QTextCharFormat m_charFormat;
-    QTextBlockFormat m_blockFormat;
-    bool m_wantTable = false;
-    bool m_pendingBreak = false;
-    bool m_blockEmpty = true;
+    QTextDocument* doc_;
+    QTextCursor cursor_;
+    QString run_;
+    QTextCharFormat charFormat_;
+    QTextBlockFormat blockFormat_;
+    bool wantTable_ = false;
+    bool pendingBreak_ = false;
+    bool blockEmpty_ = true;
 
-    QTextTable* m_table = nullptr;
-    QList<int> m_rowBoundaries;
-    QList<int> m_widestRow; // boundaries of the row with the most cells in the open table
-    int m_row = 0;          // table row that the next cell content goes to
-    int m_column = 0;       // ... and its column
-    int m_cursorRow = -1;   // the cell the cursor is in
-    int m_cursorColumn = -1;
-    bool m_rowStarted = false;
-    int m_usedRows = 0;
-    int m_usedColumns = 0;
-    int m_openedColumns = 0;
-    int m_imageCount = 0; // names the images' resources
-    bool m_finished = false;
+    QTextTable* table_ = nullptr;
+    QList<int> rowBoundaries_;
+    QList<int> widestRow_; // boundaries of the row with the most cells in the open table
+    int row_ = 0;          // table row that the next cell content goes to
+    int column_ = 0;       // ... and its column
+    int cursorRow_ = -1;   // the cell the cursor is in
+    int cursorColumn_ = -1;
+    bool rowStarted_ = false;
+    int usedRows_ = 0;
+    int usedColumns_ = 0;
+    int openedColumns_ = 0;
+    int imageCount_ = 0; // names the images' resources
+    bool finished_ = false;
 };
 
 } // namespace richtext

@@ -1,4 +1,4 @@
-#include "rtffield.h"
+#include "richtext/rtffield.h"
 
 // Qt
 #include <QRegularExpression>
@@ -7,10 +7,10 @@ namespace richtext {
 
 QString hyperlinkTarget(const QString& instruction)
 {
-    static const QRegularExpression hyperlink(
+    static const QRegularExpression kHyperlink(
         QStringLiteral(R"re(^\s*HYPERLINK\s+(?:(\\l)\s+)?(?:"([^"]*)"|(\S+)))re"),
         QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = hyperlink.match(instruction);
+    const QRegularExpressionMatch match = kHyperlink.match(instruction);
     if (!match.hasMatch())
         return {};
     QString target = match.captured(2).isEmpty() ? match.captured(3) : match.captured(2);

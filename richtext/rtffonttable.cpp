@@ -1,7 +1,7 @@
-#include "rtffonttable.h"
+#include "richtext/rtffonttable.h"
 
-// Own
-#include "codepage.h"
+// Local
+#include "richtext/codepage.h"
 
 namespace richtext {
 
@@ -11,10 +11,10 @@ QString baseFamily(const QString& name)
 {
     // Font tables name the charset-specific aliases of old Windows ("Arial CYR", "Arial CE");
     // the family itself is what a font database knows.
-    static const char* const suffixes[] = {" CYR",      " Cyr",      " CE",
-                                           " Greek",    " Tur",      " Baltic",
-                                           " (Arabic)", " (Hebrew)", " (Vietnamese)"};
-    for (const char* suffix : suffixes) {
+    static const char* const kSuffixes[] = {" CYR",      " Cyr",      " CE",
+                                            " Greek",    " Tur",      " Baltic",
+                                            " (Arabic)", " (Hebrew)", " (Vietnamese)"};
+    for (const char* suffix : kSuffixes) {
         if (name.endsWith(QLatin1String(suffix)))
             return name.chopped(int(qstrlen(suffix))).trimmed();
     }
@@ -32,36 +32,36 @@ void appendLimited(QString& name, QStringView text)
 bool RtfFontTable::beginEntry(int number, int depth)
 {
     const bool stored = endEntry();
-    m_open = true;
-    m_depth = depth;
-    m_nameEnded = false;
-    m_number = number;
-    m_entry = RtfFont();
-    m_name.clear();
-    m_realName.clear();
-    m_altName.clear();
+    open_ = true;
+    depth_ = depth;
+    nameEnded_ = false;
+    number_ = number;
+    entry_ = RtfFont();
+    name_.clear();
+    realName_.clear();
+    altName_.clear();
     return stored;
 }
 
 bool RtfFontTable::endGroup(int depth)
 {
-    return m_open && depth <= m_depth && endEntry();
+    return open_ && depth <= depth_ && endEntry();
 }
 
 void RtfFontTable::appendName(Name name, QStringView text)
 {
-    if (!m_open)
+    if (!open_)
         return;
     switch (name) {
     case Name::Own:
-        if (!m_nameEnded)
-            appendLimited(m_name, text);
+        if (!nameEnded_)
+            appendLimited(name_, text);
         break;
     case Name::Real:
-        appendLimited(m_realName, text);
+        appendLimited(realName_, text);
         break;
     case Name::Alternative:
-        appendLimited(m_altName, text);
+        appendLimited(altName_, text);
         break;
     }
 }
@@ -70,27 +70,27 @@ int RtfFontTable::nameCodePage(int documentCodePage) const
 {
     // A font's name is written in the font's own charset, except that the Symbol font's name is
     // plain ASCII.
-    const int number = m_entry.codePage > 0
-                           ? m_entry.codePage
-                           : CodePage::forCharset(m_entry.charset).value_or(documentCodePage);
+    const int number = entry_.codePage > 0
+                           ? entry_.codePage
+                           : CodePage::forCharset(entry_.charset).value_or(documentCodePage);
     return number == CodePage::kSymbol ? 1252 : number;
 }
 
 const RtfFont* RtfFontTable::find(int number) const
 {
-    const auto it = m_fonts.constFind(number < 0 ? m_defaultFont : number);
-    return it == m_fonts.cend() ? nullptr : &*it;
+    const auto it = fonts_.constFind(number < 0 ? defaultFont_ : number);
+    return it == fonts_.cend() ? nullptr : &*it;
 }
 
 bool RtfFontTable::endEntry()
 {
-    if (!m_open)
+    if (!open_)
         return false;
-    m_open = false;
-    const QString name = m_name.trimmed();
-    const QString realName = m_realName.trimmed();
-    const QString altName = m_altName.trimmed();
-    QStringList& families = m_entry.families;
+    open_ = false;
+    const QString name = name_.trimmed();
+    const QString realName = realName_.trimmed();
+    const QString altName = altName_.trimmed();
+    QStringList& families = entry_.families;
     if (!realName.isEmpty())
         families.append(realName);
     if (!name.isEmpty() && name != realName)
@@ -98,22 +98,22 @@ bool RtfFontTable::endEntry()
     const QString base = baseFamily(name);
     if (!base.isEmpty() && !families.contains(base))
         families.append(base);
-    if (m_entry.codePage <= 0)
-        m_entry.codePage = CodePage::forCharset(m_entry.charset).value_or(0);
+    if (entry_.codePage <= 0)
+        entry_.codePage = CodePage::forCharset(entry_.charset).value_or(0);
     // Only the Symbol font itself has Greek where ASCII is; other symbol-charset fonts (the
     // dingbat ones) have glyphs no Unicode font shares, and their bytes are best left as they are.
     // The entry's own names decide: an alternative is only what to show when the font is missing.
-    if (m_entry.codePage == CodePage::kSymbol &&
+    if (entry_.codePage == CodePage::kSymbol &&
         !families.contains(QStringLiteral("Symbol"), Qt::CaseInsensitive))
-        m_entry.codePage = 1252;
+        entry_.codePage = 1252;
     if (!altName.isEmpty() && !families.contains(altName))
         families.append(altName);
     // The Symbol font's bytes become Unicode (Greek, bullets, arrows), which any text face shows.
     // Naming Symbol would pick the platform's symbol-encoded face, which draws none of them.
-    if (m_entry.codePage == CodePage::kSymbol)
+    if (entry_.codePage == CodePage::kSymbol)
         families.clear();
-    if (m_fonts.size() < kMaxEntries || m_fonts.contains(m_number))
-        m_fonts.insert(m_number, m_entry);
+    if (fonts_.size() < kMaxEntries || fonts_.contains(number_))
+        fonts_.insert(number_, entry_);
     return true;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-// Own
-#include "rtffont.h"
+// Local
+#include "richtext/rtffont.h"
 
 // Qt
 #include <QHash>
@@ -38,33 +38,33 @@ public:
     bool endGroup(int depth);
 
     // Properties of the open entry.
-    void setStyleHint(QFont::StyleHint hint) { m_entry.hint = hint; }
-    void setCharset(int charset) { m_entry.charset = charset; }
-    void setCodePage(int number) { m_entry.codePage = number; }
+    void setStyleHint(QFont::StyleHint hint) { entry_.hint = hint; }
+    void setCharset(int charset) { entry_.charset = charset; }
+    void setCodePage(int number) { entry_.codePage = number; }
     // Text that belongs to the open entry's names; ignored when no entry is open, or for the own
     // name, once its ';' has come (endName()).
     void appendName(Name name, QStringView text);
-    void endName() { m_nameEnded = true; }
+    void endName() { nameEnded_ = true; }
     // The code page the open entry's names are written in.
     int nameCodePage(int documentCodePage) const;
 
-    void setDefaultFont(int number) { m_defaultFont = number; }
-    int defaultFont() const { return m_defaultFont; }
+    void setDefaultFont(int number) { defaultFont_ = number; }
+    int defaultFont() const { return defaultFont_; }
     // The entry of font number (-1: the default font), or nullptr.
     const RtfFont* find(int number) const;
 
 private:
-    QHash<int, RtfFont> m_fonts;
-    int m_defaultFont = 0;
+    QHash<int, RtfFont> fonts_;
+    int defaultFont_ = 0;
 
-    bool m_open = false;
-    int m_depth = 0;
-    bool m_nameEnded = false;
-    int m_number = 0;
-    RtfFont m_entry;
-    QString m_name;
-    QString m_realName;
-    QString m_altName;
+    bool open_ = false;
+    int depth_ = 0;
+    bool nameEnded_ = false;
+    int number_ = 0;
+    RtfFont entry_;
+    QString name_;
+    QString realName_;
+    QString altName_;
 };
 
 } // namespace richtext

@@ -1,9 +1,9 @@
-#include "rtfformats.h"
+#include "richtext/rtfformats.h"
 
-// Own
-#include "rtfcolortable.h"
-#include "rtffonttable.h"
-#include "rtfunits.h"
+// Local
+#include "richtext/rtfcolortable.h"
+#include "richtext/rtffonttable.h"
+#include "richtext/rtfunits.h"
 
 namespace richtext {
 

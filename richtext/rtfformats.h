@@ -1,7 +1,7 @@
 #pragma once
 
-// Own
-#include "rtfgroupstate.h"
+// Local
+#include "richtext/rtfgroupstate.h"
 
 // Qt
 #include <QStringList>

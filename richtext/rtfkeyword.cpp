@@ -1,7 +1,7 @@
-#include "rtfkeyword.h"
+#include "richtext/rtfkeyword.h"
 
-// Own
-#include "rtfspecialcharacters.h"
+// Local
+#include "richtext/rtfspecialcharacters.h"
 
 // Standard library
 #include <span>
@@ -209,7 +209,7 @@ void add(Table& table, RtfWordGroup group, std::span<const Entry> entries)
 
 const Table& words()
 {
-    static const Table table = [] {
+    static const Table kWords = [] {
         Table t;
         add(t, RtfWordGroup::Encoding, kEncodingWords);
         add(t, RtfWordGroup::Destination, kDestinationWords);
@@ -224,7 +224,7 @@ const Table& words()
                       RtfWord{RtfWordGroup::SpecialCharacter, K::Unknown, special.character});
         return t;
     }();
-    return table;
+    return kWords;
 }
 
 } // namespace

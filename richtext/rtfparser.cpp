@@ -1,9 +1,9 @@
-#include "rtfparser.h"
+#include "richtext/rtfparser.h"
 
-// Own
-#include "rtffield.h"
-#include "rtfformats.h"
-#include "rtfspecialcharacters.h"
+// Local
+#include "richtext/rtffield.h"
+#include "richtext/rtfformats.h"
+#include "richtext/rtfspecialcharacters.h"
 
 // Qt
 #include <QTextDocument>
@@ -20,16 +20,16 @@ using Dest = RtfGroupState::Destination;
 } // namespace
 
 RtfParser::RtfParser(QByteArrayView input, qsizetype start, QTextDocument* doc)
-    : m_tokenizer(input, start), m_builder(doc), m_input(input)
+    : tokenizer_(input, start), builder_(doc), input_(input)
 {
-    m_stack.reserve(64);
+    stack_.reserve(64);
 }
 
 void RtfParser::run()
 {
     bool documentClosed = false;
     while (!documentClosed) {
-        const Token token = m_tokenizer.next();
+        const Token token = tokenizer_.next();
         switch (token.type) {
         case RtfTokenizer::Type::End:
             documentClosed = true;
@@ -57,29 +57,29 @@ void RtfParser::run()
             break;
         }
     }
-    if (!m_stack.empty()) {
+    if (!stack_.empty()) {
         // Truncated: keep what was read. The picture being read is incomplete, drop it.
         settle();
         recover("the document ends before its closing brace");
     }
-    if (m_tokenizer.binaryTruncated())
+    if (tokenizer_.binaryTruncated())
         recover("\\bin data runs past the end");
     checkTrailingBytes();
-    m_builder.finish();
+    builder_.finish();
 }
 
 void RtfParser::recover(const char* what)
 {
-    if (!m_recovered)
-        m_recoveryNote = QString::fromLatin1(what);
-    m_recovered = true;
+    if (!recovered_)
+        recoveryNote_ = QString::fromLatin1(what);
+    recovered_ = true;
 }
 
 void RtfParser::checkTrailingBytes()
 {
     // Anything but white space after the document's closing brace is ignored, as Word does.
-    for (qsizetype i = m_tokenizer.position(); i < m_input.size(); ++i) {
-        const char c = m_input[i];
+    for (qsizetype i = tokenizer_.position(); i < input_.size(); ++i) {
+        const char c = input_[i];
         if (c != ' ' && c != '\r' && c != '\n' && c != '\t' && c != '\0') {
             recover("text after the document's closing brace");
             return;
@@ -92,53 +92,53 @@ void RtfParser::checkTrailingBytes()
 void RtfParser::openGroup()
 {
     settle();
-    m_starred = false;
-    m_fallbackToSkip = 0;
-    if (m_stack.empty()) {
-        m_stack.emplace_back();
+    starred_ = false;
+    fallbackToSkip_ = 0;
+    if (stack_.empty()) {
+        stack_.emplace_back();
         return;
     }
     if (depth() >= kMaxDepth) {
-        ++m_overflowDepth;
+        ++overflowDepth_;
         recover("groups nested too deeply");
         return;
     }
-    m_stack.push_back(m_stack.back());
+    stack_.push_back(stack_.back());
 }
 
 bool RtfParser::closeGroup()
 {
     settle();
-    m_starred = false;
-    m_fallbackToSkip = 0;
-    if (m_overflowDepth > 0) {
-        --m_overflowDepth;
+    starred_ = false;
+    fallbackToSkip_ = 0;
+    if (overflowDepth_ > 0) {
+        --overflowDepth_;
         return true;
     }
-    if (m_stack.empty())
+    if (stack_.empty())
         return false;
-    if (m_fonts.endGroup(depth()))
+    if (fonts_.endGroup(depth()))
         invalidateFormats();
-    const RtfGroupState closed = m_stack.back();
-    m_stack.pop_back();
+    const RtfGroupState closed = stack_.back();
+    stack_.pop_back();
     // Pictures and field instructions end with their outermost group: groups inside them
     // ({\*\blipuid ...}, {\*\fldinst{HYPERLINK ...}}) carry the same destination.
-    const Dest parent = m_stack.empty() ? Dest::Text : m_stack.back().destination;
-    if (closed.destination == Dest::Picture && parent != Dest::Picture && !m_stack.empty())
+    const Dest parent = stack_.empty() ? Dest::Text : stack_.back().destination;
+    if (closed.destination == Dest::Picture && parent != Dest::Picture && !stack_.empty())
         finishPicture(closed.inShapePicture);
     else if (closed.destination == Dest::FieldInstruction && parent != Dest::FieldInstruction)
         finishFieldInstruction();
-    return !m_stack.empty();
+    return !stack_.empty();
 }
 
 void RtfParser::skipGroup()
 {
     // The document's own group is never skipped: a destination word out of place at the top
     // level would otherwise hide the whole document.
-    if (m_stack.size() <= 1 && m_overflowDepth == 0)
+    if (stack_.size() <= 1 && overflowDepth_ == 0)
         return;
     settle();
-    if (!m_tokenizer.skipGroup())
+    if (!tokenizer_.skipGroup())
         recover("the document ends inside a skipped group");
     closeGroup();
 }
@@ -148,8 +148,8 @@ void RtfParser::skipGroup()
 void RtfParser::onControlWord(const Token& token)
 {
     const RtfWord word = lookupWord(token.word);
-    if (m_starred) {
-        m_starred = false;
+    if (starred_) {
+        starred_ = false;
         // \* asks a reader to skip the group unless it knows the word after it. A word we know
         // is obeyed wherever it stands (Word writes \*\cs character styles in mid-group); the
         // destinations we know but never show skip their group as they do without \*.
@@ -159,7 +159,7 @@ void RtfParser::onControlWord(const Token& token)
         }
     }
     // A fallback is text; a control word ends it (writers never put one there).
-    m_fallbackToSkip = 0;
+    fallbackToSkip_ = 0;
     if (word.keyword != RtfKeyword::Unicode)
         settle();
     switch (word.group) {
@@ -198,10 +198,10 @@ void RtfParser::onControlWord(const Token& token)
 void RtfParser::onControlSymbol(char symbol)
 {
     if (symbol == '*') {
-        m_starred = true;
+        starred_ = true;
         return;
     }
-    m_starred = false;
+    starred_ = false;
     if (skipsFallbackCharacter())
         return;
     switch (symbol) {
@@ -224,17 +224,17 @@ void RtfParser::onControlSymbol(char symbol)
 
 void RtfParser::onText(QByteArrayView bytes)
 {
-    m_starred = false;
-    if (m_fallbackToSkip > 0) {
-        const qsizetype skipped = qMin(qsizetype(m_fallbackToSkip), bytes.size());
-        m_fallbackToSkip -= int(skipped);
+    starred_ = false;
+    if (fallbackToSkip_ > 0) {
+        const qsizetype skipped = qMin(qsizetype(fallbackToSkip_), bytes.size());
+        fallbackToSkip_ -= int(skipped);
         bytes = bytes.sliced(skipped);
         if (bytes.isEmpty())
             return;
     }
     switch (state().destination) {
     case Dest::Picture:
-        m_picture.appendHex(bytes);
+        picture_.appendHex(bytes);
         return;
     case Dest::ColorTable:
         onColorTableText(bytes);
@@ -253,25 +253,25 @@ void RtfParser::onText(QByteArrayView bytes)
 
 void RtfParser::onBinary(QByteArrayView bytes)
 {
-    m_starred = false;
+    starred_ = false;
     if (skipsFallbackCharacter())
         return;
     if (state().destination == Dest::Picture)
-        m_picture.appendBinary(bytes);
+        picture_.appendBinary(bytes);
 }
 
 void RtfParser::onBadHex()
 {
     recover("a damaged \\' escape");
-    m_starred = false;
+    starred_ = false;
     skipsFallbackCharacter();
 }
 
 bool RtfParser::skipsFallbackCharacter()
 {
-    if (m_fallbackToSkip <= 0)
+    if (fallbackToSkip_ <= 0)
         return false;
-    --m_fallbackToSkip;
+    --fallbackToSkip_;
     return true;
 }
 
@@ -283,7 +283,7 @@ void RtfParser::onColorTableText(QByteArrayView bytes)
     bool ended = false;
     for (const char c : bytes) {
         if (c == ';') {
-            m_colors.endEntry();
+            colors_.endEntry();
             ended = true;
         }
     }
@@ -299,7 +299,7 @@ void RtfParser::onFontNameText(QByteArrayView bytes)
     addBytes(end < 0 ? bytes : bytes.first(end));
     if (end >= 0 && state().destination == Dest::FontTable) {
         settle();
-        m_fonts.endName();
+        fonts_.endName();
     }
 }
 
@@ -310,7 +310,7 @@ void RtfParser::addBytes(QByteArrayView bytes)
     const RtfGroupState& s = state();
     if (s.destination == Dest::Text && s.character.hidden)
         return;
-    emitText(m_decoder.decode(bytes, textCodePage()));
+    emitText(decoder_.decode(bytes, textCodePage()));
 }
 
 void RtfParser::emitText(QStringView text)
@@ -323,22 +323,22 @@ void RtfParser::emitText(QStringView text)
         if (s.character.hidden)
             return;
         syncFormats();
-        m_builder.appendText(text);
+        builder_.appendText(text);
         if (!s.inShapePicture)
-            m_shapePictureShown = false;
+            shapePictureShown_ = false;
         break;
     case Dest::FontTable:
-        m_fonts.appendName(RtfFontTable::Name::Own, text);
+        fonts_.appendName(RtfFontTable::Name::Own, text);
         break;
     case Dest::FontRealName:
-        m_fonts.appendName(RtfFontTable::Name::Real, text);
+        fonts_.appendName(RtfFontTable::Name::Real, text);
         break;
     case Dest::FontAltName:
-        m_fonts.appendName(RtfFontTable::Name::Alternative, text);
+        fonts_.appendName(RtfFontTable::Name::Alternative, text);
         break;
     case Dest::FieldInstruction:
-        if (m_fieldInstruction.size() < kMaxFieldInstruction)
-            m_fieldInstruction.append(text);
+        if (fieldInstruction_.size() < kMaxFieldInstruction)
+            fieldInstruction_.append(text);
         break;
     case Dest::ColorTable:
     case Dest::Picture:
@@ -354,8 +354,8 @@ void RtfParser::emitChar(char16_t c)
 
 void RtfParser::settle()
 {
-    if (m_decoder.hasHeld())
-        emitText(m_decoder.flush());
+    if (decoder_.hasHeld())
+        emitText(decoder_.flush());
 }
 
 const CodePage& RtfParser::textCodePage()
@@ -363,21 +363,21 @@ const CodePage& RtfParser::textCodePage()
     const RtfGroupState& s = state();
     if (s.destination == Dest::FontTable || s.destination == Dest::FontRealName ||
         s.destination == Dest::FontAltName) {
-        return m_decoder.codePage(m_fonts.nameCodePage(m_documentCodePage));
+        return decoder_.codePage(fonts_.nameCodePage(documentCodePage_));
     }
-    const int font = s.character.font < 0 ? m_fonts.defaultFont() : s.character.font;
-    if (m_textCodePage && font == m_textCodePageFont)
-        return *m_textCodePage;
-    const RtfFont* entry = m_fonts.find(font);
-    const int number = entry && entry->codePage > 0 ? entry->codePage : m_documentCodePage;
-    m_textCodePage = &m_decoder.codePage(number);
-    m_textCodePageFont = font;
-    return *m_textCodePage;
+    const int font = s.character.font < 0 ? fonts_.defaultFont() : s.character.font;
+    if (textCodePage_ && font == textCodePageFont_)
+        return *textCodePage_;
+    const RtfFont* entry = fonts_.find(font);
+    const int number = entry && entry->codePage > 0 ? entry->codePage : documentCodePage_;
+    textCodePage_ = &decoder_.codePage(number);
+    textCodePageFont_ = font;
+    return *textCodePage_;
 }
 
 void RtfParser::setDocumentCodePage(int number)
 {
-    m_documentCodePage = number;
+    documentCodePage_ = number;
     invalidateFormats();
 }
 
@@ -386,23 +386,23 @@ void RtfParser::setDocumentCodePage(int number)
 void RtfParser::syncFormats()
 {
     const RtfGroupState& s = state();
-    if (m_formatsValid && s.character == m_syncedChar && s.paragraph == m_syncedPara)
+    if (formatsValid_ && s.character == syncedChar_ && s.paragraph == syncedPara_)
         return;
-    if (!m_formatsValid || !(s.character == m_syncedChar)) {
-        m_builder.setCharFormat(charFormat(s.character, m_fonts, m_colors, m_links));
-        m_syncedChar = s.character;
+    if (!formatsValid_ || !(s.character == syncedChar_)) {
+        builder_.setCharFormat(charFormat(s.character, fonts_, colors_, links_));
+        syncedChar_ = s.character;
     }
-    if (!m_formatsValid || !(s.paragraph == m_syncedPara)) {
-        m_builder.setParagraph(blockFormat(s.paragraph), s.paragraph.inTable);
-        m_syncedPara = s.paragraph;
+    if (!formatsValid_ || !(s.paragraph == syncedPara_)) {
+        builder_.setParagraph(blockFormat(s.paragraph), s.paragraph.inTable);
+        syncedPara_ = s.paragraph;
     }
-    m_formatsValid = true;
+    formatsValid_ = true;
 }
 
 void RtfParser::invalidateFormats()
 {
-    m_formatsValid = false;
-    m_textCodePage = nullptr;
+    formatsValid_ = false;
+    textCodePage_ = nullptr;
 }
 
 void RtfParser::endParagraph(bool keepEmpty)
@@ -411,34 +411,34 @@ void RtfParser::endParagraph(bool keepEmpty)
         return;
     settle();
     syncFormats();
-    m_builder.endParagraph(keepEmpty);
+    builder_.endParagraph(keepEmpty);
 }
 
 void RtfParser::finishPicture(bool inShapePicture)
 {
-    const RtfPicture picture = std::exchange(m_picture, RtfPicture());
+    const RtfPicture picture = std::exchange(picture_, RtfPicture());
     const RtfGroupState& s = state();
     if (s.destination != Dest::Text || s.character.hidden)
         return;
-    const RtfPicture::Decoded decoded = picture.decode(&m_pixelBudget);
+    const RtfPicture::Decoded decoded = picture.decode(&pixelBudget_);
     if (decoded.failure)
         recover(decoded.failure);
     if (decoded.image.isNull())
         return;
     syncFormats();
-    m_builder.appendImage(decoded.image, decoded.size);
-    m_shapePictureShown = inShapePicture;
+    builder_.appendImage(decoded.image, decoded.size);
+    shapePictureShown_ = inShapePicture;
 }
 
 void RtfParser::finishFieldInstruction()
 {
-    const QString target = hyperlinkTarget(m_fieldInstruction);
-    m_fieldInstruction.clear();
-    m_pendingLink = 0;
-    if (target.isEmpty() || m_links.size() >= kMaxLinks)
+    const QString target = hyperlinkTarget(fieldInstruction_);
+    fieldInstruction_.clear();
+    pendingLink_ = 0;
+    if (target.isEmpty() || links_.size() >= kMaxLinks)
         return;
-    m_links.append(target);
-    m_pendingLink = int(m_links.size());
+    links_.append(target);
+    pendingLink_ = int(links_.size());
 }
 
 } // namespace richtext

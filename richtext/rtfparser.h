@@ -1,14 +1,14 @@
 #pragma once
 
-// Own
-#include "rtfcolortable.h"
-#include "rtfdocumentbuilder.h"
-#include "rtffonttable.h"
-#include "rtfgroupstate.h"
-#include "rtfkeyword.h"
-#include "rtfpicture.h"
-#include "rtftextdecoder.h"
-#include "rtftokenizer.h"
+// Local
+#include "richtext/rtfcolortable.h"
+#include "richtext/rtfdocumentbuilder.h"
+#include "richtext/rtffonttable.h"
+#include "richtext/rtfgroupstate.h"
+#include "richtext/rtfkeyword.h"
+#include "richtext/rtfpicture.h"
+#include "richtext/rtftextdecoder.h"
+#include "richtext/rtftokenizer.h"
 
 // Qt
 #include <QByteArrayView>
@@ -52,15 +52,15 @@ public:
 
     // The input was damaged (truncated, unbalanced, bad escapes, trailing bytes, a picture that
     // would not decode) and the parser had to guess.
-    bool recovered() const { return m_recovered; }
+    bool recovered() const { return recovered_; }
     // What the first damage was, in English ("a damaged \\' escape").
-    QString recoveryNote() const { return m_recoveryNote; }
+    QString recoveryNote() const { return recoveryNote_; }
 
 private:
     using Token = RtfTokenizer::Token;
 
-    RtfGroupState& state() { return m_stack.back(); }
-    int depth() const { return int(m_stack.size()); }
+    RtfGroupState& state() { return stack_.back(); }
+    int depth() const { return int(stack_.size()); }
 
     void recover(const char* what);
     void checkTrailingBytes();
@@ -106,36 +106,36 @@ private:
     void finishPicture(bool inShapePicture);
     void finishFieldInstruction();
 
-    RtfTokenizer m_tokenizer;
-    RtfDocumentBuilder m_builder;
-    QByteArrayView m_input;
+    RtfTokenizer tokenizer_;
+    RtfDocumentBuilder builder_;
+    QByteArrayView input_;
 
-    std::vector<RtfGroupState> m_stack;
-    int m_overflowDepth = 0;
-    bool m_starred = false;   // the last token was \*
-    int m_fallbackToSkip = 0; // characters of the last \u's fallback still to come
-    bool m_recovered = false;
-    QString m_recoveryNote;
+    std::vector<RtfGroupState> stack_;
+    int overflowDepth_ = 0;
+    bool starred_ = false;   // the last token was \*
+    int fallbackToSkip_ = 0; // characters of the last \u's fallback still to come
+    bool recovered_ = false;
+    QString recoveryNote_;
 
-    int m_documentCodePage = 1252;
-    RtfTextDecoder m_decoder;
-    const CodePage* m_textCodePage = nullptr; // cache for m_textCodePageFont
-    int m_textCodePageFont = 0;
+    int documentCodePage_ = 1252;
+    RtfTextDecoder decoder_;
+    const CodePage* textCodePage_ = nullptr; // cache for textCodePageFont_
+    int textCodePageFont_ = 0;
 
-    RtfFontTable m_fonts;
-    RtfColorTable m_colors;
+    RtfFontTable fonts_;
+    RtfColorTable colors_;
 
-    QList<int> m_rowBoundaries;
-    RtfPicture m_picture;
-    qint64 m_pixelBudget = RtfPicture::kMaxDocumentPixels;
-    bool m_shapePictureShown = false;
-    QString m_fieldInstruction;
-    QStringList m_links;
-    int m_pendingLink = 0; // the link the next \fldrslt shows, 0 for none
+    QList<int> rowBoundaries_;
+    RtfPicture picture_;
+    qint64 pixelBudget_ = RtfPicture::kMaxDocumentPixels;
+    bool shapePictureShown_ = false;
+    QString fieldInstruction_;
+    QStringList links_;
+    int pendingLink_ = 0; // the link the next \fldrslt shows, 0 for none
 
-    bool m_formatsValid = false;
-    RtfGroupState::Char m_syncedChar;
-    RtfGroupState::Para m_syncedPara;
+    bool formatsValid_ = false;
+    RtfGroupState::Char syncedChar_;
+    RtfGroupState::Para syncedPara_;
 };
 
 } // namespace richtext

@@ -1,10 +1,10 @@
 // RtfParser's handlers of control words: one for each group of words (RtfWordGroup), called by
 // RtfParser::onControlWord().
 
-#include "rtfparser.h"
+#include "richtext/rtfparser.h"
 
-// Own
-#include "rtfunits.h"
+// Local
+#include "richtext/rtfunits.h"
 
 namespace richtext {
 
@@ -45,8 +45,8 @@ void RtfParser::onEncodingWord(RtfKeyword keyword, const Token& token)
         break;
     case K::Unicode:
         if (token.hasParam) {
-            emitText(m_decoder.decodeUnicode(token.param));
-            m_fallbackToSkip = s.unicodeSkip;
+            emitText(decoder_.decodeUnicode(token.param));
+            fallbackToSkip_ = s.unicodeSkip;
         }
         break;
     default:
@@ -61,12 +61,12 @@ void RtfParser::onDestinationWord(RtfKeyword keyword)
     case K::FontTable:
         s.destination = Dest::FontTable;
         // Only damaged input opens a table inside an entry; the entry read so far is kept.
-        if (m_fonts.endEntry())
+        if (fonts_.endEntry())
             invalidateFormats();
         break;
     case K::ColorTable:
         s.destination = Dest::ColorTable;
-        m_colors.clear();
+        colors_.clear();
         invalidateFormats();
         break;
     case K::FontRealName:
@@ -78,26 +78,26 @@ void RtfParser::onDestinationWord(RtfKeyword keyword)
         break;
     case K::Picture:
         s.destination = Dest::Picture;
-        m_picture = RtfPicture();
+        picture_ = RtfPicture();
         break;
     case K::FieldInstruction:
         s.destination = Dest::FieldInstruction;
-        m_fieldInstruction.clear();
+        fieldInstruction_.clear();
         break;
     case K::FieldResult:
         if (s.destination == Dest::Text) {
-            s.character.link = m_pendingLink;
-            m_pendingLink = 0;
+            s.character.link = pendingLink_;
+            pendingLink_ = 0;
         }
         break;
     case K::ShapePicture:
         s.inShapePicture = true;
-        m_shapePictureShown = false;
+        shapePictureShown_ = false;
         break;
     case K::NonShapePicture:
         // The alternative for readers without shapes: only wanted when the shape gave nothing.
-        if (m_shapePictureShown) {
-            m_shapePictureShown = false;
+        if (shapePictureShown_) {
+            shapePictureShown_ = false;
             skipGroup();
         }
         break;
@@ -117,7 +117,7 @@ void RtfParser::onDestinationWord(RtfKeyword keyword)
 void RtfParser::onFontWord(RtfKeyword keyword, int param)
 {
     if (keyword == K::DefaultFont) {
-        m_fonts.setDefaultFont(param);
+        fonts_.setDefaultFont(param);
         invalidateFormats();
         return;
     }
@@ -129,34 +129,34 @@ void RtfParser::onFontWord(RtfKeyword keyword, int param)
     }
     switch (keyword) {
     case K::Font:
-        if (m_fonts.beginEntry(param, depth()))
+        if (fonts_.beginEntry(param, depth()))
             invalidateFormats();
         break;
     case K::FontFamilyNil:
     case K::FontFamilyTech:
-        m_fonts.setStyleHint(QFont::AnyStyle);
+        fonts_.setStyleHint(QFont::AnyStyle);
         break;
     case K::FontFamilyRoman:
-        m_fonts.setStyleHint(QFont::Serif);
+        fonts_.setStyleHint(QFont::Serif);
         break;
     case K::FontFamilySwiss:
-        m_fonts.setStyleHint(QFont::SansSerif);
+        fonts_.setStyleHint(QFont::SansSerif);
         break;
     case K::FontFamilyModern:
-        m_fonts.setStyleHint(QFont::TypeWriter);
+        fonts_.setStyleHint(QFont::TypeWriter);
         break;
     case K::FontFamilyScript:
-        m_fonts.setStyleHint(QFont::Cursive);
+        fonts_.setStyleHint(QFont::Cursive);
         break;
     case K::FontFamilyDecor:
-        m_fonts.setStyleHint(QFont::Decorative);
+        fonts_.setStyleHint(QFont::Decorative);
         break;
     case K::FontCharset:
-        m_fonts.setCharset(param);
+        fonts_.setCharset(param);
         break;
     case K::FontCodePage:
         if (param > 0)
-            m_fonts.setCodePage(param);
+            fonts_.setCodePage(param);
         break;
     default:
         break;
@@ -167,13 +167,13 @@ void RtfParser::onColorWord(RtfKeyword keyword, int param)
 {
     switch (keyword) {
     case K::Red:
-        m_colors.setRed(param);
+        colors_.setRed(param);
         break;
     case K::Green:
-        m_colors.setGreen(param);
+        colors_.setGreen(param);
         break;
     case K::Blue:
-        m_colors.setBlue(param);
+        colors_.setBlue(param);
         break;
     default:
         break;
@@ -301,24 +301,24 @@ void RtfParser::onTableWord(RtfKeyword keyword, int param)
     case K::RowDefaults:
         if (s.inNestedRowProperties)
             break;
-        m_rowBoundaries.clear();
-        m_builder.setRowBoundaries(m_rowBoundaries);
+        rowBoundaries_.clear();
+        builder_.setRowBoundaries(rowBoundaries_);
         break;
     case K::CellBoundary:
-        if (!s.inNestedRowProperties && m_rowBoundaries.size() < RtfDocumentBuilder::kMaxColumns) {
-            m_rowBoundaries.append(qBound(0, param, kMaxTwips * 4));
-            m_builder.setRowBoundaries(m_rowBoundaries);
+        if (!s.inNestedRowProperties && rowBoundaries_.size() < RtfDocumentBuilder::kMaxColumns) {
+            rowBoundaries_.append(qBound(0, param, kMaxTwips * 4));
+            builder_.setRowBoundaries(rowBoundaries_);
         }
         break;
     case K::Cell:
         if (s.destination == Dest::Text) {
             syncFormats();
-            m_builder.endCell();
+            builder_.endCell();
         }
         break;
     case K::Row:
         if (s.destination == Dest::Text)
-            m_builder.endRow();
+            builder_.endRow();
         break;
     case K::NestedCell:
     case K::NestedRow:
@@ -334,25 +334,25 @@ void RtfParser::onPictureWord(RtfKeyword keyword, int param)
 {
     switch (keyword) {
     case K::PngBlip:
-        m_picture.setFormat(RtfPicture::Format::Png);
+        picture_.setFormat(RtfPicture::Format::Png);
         break;
     case K::JpegBlip:
-        m_picture.setFormat(RtfPicture::Format::Jpeg);
+        picture_.setFormat(RtfPicture::Format::Jpeg);
         break;
     case K::OtherBlip:
-        m_picture.setFormat(RtfPicture::Format::Unsupported);
+        picture_.setFormat(RtfPicture::Format::Unsupported);
         break;
     case K::PictureGoalWidth:
-        m_picture.setGoalWidth(param);
+        picture_.setGoalWidth(param);
         break;
     case K::PictureGoalHeight:
-        m_picture.setGoalHeight(param);
+        picture_.setGoalHeight(param);
         break;
     case K::PictureScaleX:
-        m_picture.setScaleX(param);
+        picture_.setScaleX(param);
         break;
     case K::PictureScaleY:
-        m_picture.setScaleY(param);
+        picture_.setScaleY(param);
         break;
     default:
         break; // \picw and \pich: the image has its own size

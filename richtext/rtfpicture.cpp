@@ -1,8 +1,8 @@
-#include "rtfpicture.h"
+#include "richtext/rtfpicture.h"
 
-// Own
-#include "rtfhex.h"
-#include "rtfunits.h"
+// Local
+#include "richtext/rtfhex.h"
+#include "richtext/rtfunits.h"
 
 // Qt
 #include <QBuffer>
@@ -12,67 +12,67 @@ namespace richtext {
 
 void RtfPicture::setFormat(Format format)
 {
-    m_format = format;
+    format_ = format;
     if (format == Format::Unsupported) {
-        m_data.clear();
-        m_nibble = -1;
+        data_.clear();
+        nibble_ = -1;
     }
 }
 
 void RtfPicture::setGoalWidth(int twips)
 {
-    m_goalWidth = qBound(0, twips, kMaxTwips * 4);
+    goalWidth_ = qBound(0, twips, kMaxTwips * 4);
 }
 
 void RtfPicture::setGoalHeight(int twips)
 {
-    m_goalHeight = qBound(0, twips, kMaxTwips * 4);
+    goalHeight_ = qBound(0, twips, kMaxTwips * 4);
 }
 
 void RtfPicture::setScaleX(int percent)
 {
-    m_scaleX = qBound(1, percent, 10000);
+    scaleX_ = qBound(1, percent, 10000);
 }
 
 void RtfPicture::setScaleY(int percent)
 {
-    m_scaleY = qBound(1, percent, 10000);
+    scaleY_ = qBound(1, percent, 10000);
 }
 
 void RtfPicture::appendHex(QByteArrayView text)
 {
-    if (m_format == Format::Unsupported)
+    if (format_ == Format::Unsupported)
         return;
     for (const char c : text) {
         const int value = hexDigitValue(c);
         if (value < 0)
             continue;
-        if (m_nibble < 0) {
-            m_nibble = value;
+        if (nibble_ < 0) {
+            nibble_ = value;
         } else {
-            m_data.append(char(m_nibble * 16 + value));
-            m_nibble = -1;
+            data_.append(char(nibble_ * 16 + value));
+            nibble_ = -1;
         }
     }
 }
 
 void RtfPicture::appendBinary(QByteArrayView data)
 {
-    if (m_format != Format::Unsupported)
-        m_data.append(data);
+    if (format_ != Format::Unsupported)
+        data_.append(data);
 }
 
 RtfPicture::Decoded RtfPicture::decode(qint64* pixelBudget) const
 {
     Decoded result;
-    if (m_format == Format::Unsupported || m_data.isEmpty())
+    if (format_ == Format::Unsupported || data_.isEmpty())
         return result;
-    QByteArray data = m_data;
+    QByteArray data = data_;
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
-    const QByteArray format = m_format == Format::Png    ? QByteArrayLiteral("png")
-                              : m_format == Format::Jpeg ? QByteArrayLiteral("jpeg")
-                                                         : QByteArray();
+    const QByteArray format = format_ == Format::Png    ? QByteArrayLiteral("png")
+                              : format_ == Format::Jpeg ? QByteArrayLiteral("jpeg")
+                                                        : QByteArray();
     QImageReader reader(&buffer, format);
     // The header's size, checked against the budgets before anything is decoded.
     const QSize pixels = reader.size();
@@ -91,10 +91,10 @@ RtfPicture::Decoded RtfPicture::decode(qint64* pixelBudget) const
         result.failure = "a picture that does not decode";
         return result;
     }
-    const double width = m_goalWidth > 0 ? twipsToPixels(m_goalWidth) : image.width();
-    const double height = m_goalHeight > 0 ? twipsToPixels(m_goalHeight) : image.height();
-    result.size = QSizeF(qBound(1.0, width * m_scaleX / 100.0, 20000.0),
-                         qBound(1.0, height * m_scaleY / 100.0, 20000.0));
+    const double width = goalWidth_ > 0 ? twipsToPixels(goalWidth_) : image.width();
+    const double height = goalHeight_ > 0 ? twipsToPixels(goalHeight_) : image.height();
+    result.size = QSizeF(qBound(1.0, width * scaleX_ / 100.0, 20000.0),
+                         qBound(1.0, height * scaleY_ / 100.0, 20000.0));
     result.image = std::move(image);
     return result;
 }

@@ -55,13 +55,13 @@ public:
     Decoded decode(qint64* pixelBudget) const;
 
 private:
-    Format m_format = Format::Unnamed;
-    QByteArray m_data;
-    int m_nibble = -1; // a hex digit waiting for the second one of its byte
-    int m_goalWidth = 0;
-    int m_goalHeight = 0;
-    int m_scaleX = 100;
-    int m_scaleY = 100;
+    Format format_ = Format::Unnamed;
+    QByteArray data_;
+    int nibble_ = -1; // a hex digit waiting for the second one of its byte
+    int goalWidth_ = 0;
+    int goalHeight_ = 0;
+    int scaleX_ = 100;
+    int scaleY_ = 100;
 };
 
 } // namespace richtext

@@ -1,7 +1,7 @@
-#include "rtfreader.h"
+#include "richtext/rtfreader.h"
 
-// Own
-#include "rtfparser.h"
+// Local
+#include "richtext/rtfparser.h"
 
 // Qt
 #include <QDir>
@@ -64,11 +64,11 @@ QFont defaultFont()
 
 bool RtfReader::read(QByteArrayView bytes, QTextDocument* doc)
 {
-    m_error.clear();
-    m_recovered = false;
-    m_recoveryNote.clear();
+    error_.clear();
+    recovered_ = false;
+    recoveryNote_.clear();
     if (!doc) {
-        m_error = QStringLiteral("no document to read into");
+        error_ = QStringLiteral("no document to read into");
         return false;
     }
     const bool undo = doc->isUndoRedoEnabled();
@@ -76,24 +76,24 @@ bool RtfReader::read(QByteArrayView bytes, QTextDocument* doc)
     doc->clear();
     doc->setDefaultFont(defaultFont());
     if (bytes.size() > kMaxInputSize) {
-        m_error = tooLarge(bytes.size());
+        error_ = tooLarge(bytes.size());
         doc->setUndoRedoEnabled(undo);
         return false;
     }
     bool stray = false;
     const qsizetype start = findDocumentStart(bytes, &stray);
     if (start < 0) {
-        m_error = bytes.trimmed().isEmpty()
-                      ? QStringLiteral("not an RTF document (it is empty)")
-                      : QStringLiteral("not an RTF document (it does not start with {\\rtf)");
+        error_ = bytes.trimmed().isEmpty()
+                     ? QStringLiteral("not an RTF document (it is empty)")
+                     : QStringLiteral("not an RTF document (it does not start with {\\rtf)");
         doc->setUndoRedoEnabled(undo);
         return false;
     }
 
     RtfParser parser(bytes, start, doc);
     parser.run();
-    m_recovered = stray || parser.recovered();
-    m_recoveryNote =
+    recovered_ = stray || parser.recovered();
+    recoveryNote_ =
         stray ? QStringLiteral("a stray byte before the document") : parser.recoveryNote();
     doc->setUndoRedoEnabled(undo);
     return true;
@@ -101,26 +101,26 @@ bool RtfReader::read(QByteArrayView bytes, QTextDocument* doc)
 
 bool RtfReader::readFile(const QString& path, QTextDocument* doc)
 {
-    m_error.clear();
-    m_recovered = false;
-    m_recoveryNote.clear();
+    error_.clear();
+    recovered_ = false;
+    recoveryNote_.clear();
     const QString name = QDir::toNativeSeparators(path);
     const QFileInfo info(path);
     if (!info.exists()) {
-        m_error = name + QStringLiteral(": No such file or directory");
+        error_ = name + QStringLiteral(": No such file or directory");
         return false;
     }
     if (info.isDir()) {
-        m_error = name + QStringLiteral(": is a directory");
+        error_ = name + QStringLiteral(": is a directory");
         return false;
     }
     if (info.size() > kMaxInputSize) {
-        m_error = name + QStringLiteral(": ") + tooLarge(info.size());
+        error_ = name + QStringLiteral(": ") + tooLarge(info.size());
         return false;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        m_error = name + QStringLiteral(": ") + file.errorString();
+        error_ = name + QStringLiteral(": ") + file.errorString();
         return false;
     }
     // Read in chunks and at most one byte past the limit: the file may have grown since the
@@ -134,11 +134,11 @@ bool RtfReader::readFile(const QString& path, QTextDocument* doc)
         bytes += chunk;
     }
     if (file.error() != QFileDevice::NoError) {
-        m_error = name + QStringLiteral(": ") + file.errorString();
+        error_ = name + QStringLiteral(": ") + file.errorString();
         return false;
     }
     if (!read(bytes, doc)) {
-        m_error = name + QStringLiteral(": ") + m_error;
+        error_ = name + QStringLiteral(": ") + error_;
         return false;
     }
     return true;

@@ -37,17 +37,17 @@ public:
     bool readFile(const QString& path, QTextDocument* doc);
 
     // Why the last read failed, in English; empty after a successful read.
-    QString errorString() const { return m_error; }
+    QString errorString() const { return error_; }
     // Whether the last successful read had to recover from damaged input.
-    bool recovered() const { return m_recovered; }
+    bool recovered() const { return recovered_; }
     // After a recovered read: what was wrong first, in English ("the document ends before its
     // closing brace").
-    QString recoveryNote() const { return m_recoveryNote; }
+    QString recoveryNote() const { return recoveryNote_; }
 
 private:
-    QString m_error;
-    bool m_recovered = false;
-    QString m_recoveryNote;
+    QString error_;
+    bool recovered_ = false;
+    QString recoveryNote_;
 };
 
 } // namespace richtext

@@ -1,7 +1,7 @@
 #pragma once
 
-// Own
-#include "codepage.h"
+// Local
+#include "richtext/codepage.h"
 
 // Qt
 #include <QByteArray>
@@ -33,17 +33,17 @@ public:
     // value as \u gives it: a signed 16-bit number, or a code point above U+FFFF.
     QStringView decodeUnicode(int value);
 
-    bool hasHeld() const { return m_highSurrogate != 0 || !m_held.isEmpty(); }
+    bool hasHeld() const { return highSurrogate_ != 0 || !held_.isEmpty(); }
     QStringView flush();
 
 private:
-    void appendHeld(); // to m_text, and forget it
+    void appendHeld(); // to text_, and forget it
 
-    std::unordered_map<int, std::unique_ptr<CodePage>> m_codePages;
-    QByteArray m_held;
-    const CodePage* m_heldCodePage = nullptr;
-    char16_t m_highSurrogate = 0;
-    QString m_text; // what the last call returned
+    std::unordered_map<int, std::unique_ptr<CodePage>> codePages_;
+    QByteArray held_;
+    const CodePage* heldCodePage_ = nullptr;
+    char16_t highSurrogate_ = 0;
+    QString text_; // what the last call returned
 };
 
 } // namespace richtext

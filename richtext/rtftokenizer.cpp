@@ -1,7 +1,7 @@
-#include "rtftokenizer.h"
+#include "richtext/rtftokenizer.h"
 
-// Own
-#include "rtfhex.h"
+// Local
+#include "richtext/rtfhex.h"
 
 // Standard library
 #include <array>
@@ -36,28 +36,28 @@ RtfTokenizer::Token makeToken(RtfTokenizer::Type type)
 
 } // namespace
 
-RtfTokenizer::RtfTokenizer(QByteArrayView input, qsizetype start) : m_input(input), m_pos(start) {}
+RtfTokenizer::RtfTokenizer(QByteArrayView input, qsizetype start) : input_(input), pos_(start) {}
 
 RtfTokenizer::Token RtfTokenizer::next()
 {
-    const qsizetype size = m_input.size();
-    const char* data = m_input.data();
-    while (m_pos < size) {
-        const auto c = static_cast<unsigned char>(data[m_pos]);
+    const qsizetype size = input_.size();
+    const char* data = input_.data();
+    while (pos_ < size) {
+        const auto c = static_cast<unsigned char>(data[pos_]);
         switch (c) {
         case '{':
-            ++m_pos;
+            ++pos_;
             return makeToken(Type::GroupStart);
         case '}':
-            ++m_pos;
+            ++pos_;
             return makeToken(Type::GroupEnd);
         case '\r':
         case '\n':
         case '\0':
-            ++m_pos;
+            ++pos_;
             continue;
         case '\\':
-            if (hexEscapeAt(m_pos) < 0)
+            if (hexEscapeAt(pos_) < 0)
                 return controlSequence();
             [[fallthrough]];
         default:
@@ -69,60 +69,60 @@ RtfTokenizer::Token RtfTokenizer::next()
 
 int RtfTokenizer::hexEscapeAt(qsizetype pos) const
 {
-    if (pos + 3 >= m_input.size() || m_input[pos] != '\\' || m_input[pos + 1] != '\'')
+    if (pos + 3 >= input_.size() || input_[pos] != '\\' || input_[pos + 1] != '\'')
         return -1;
-    const int high = hexDigitValue(m_input[pos + 2]);
-    const int low = hexDigitValue(m_input[pos + 3]);
+    const int high = hexDigitValue(input_[pos + 2]);
+    const int low = hexDigitValue(input_[pos + 3]);
     return high < 0 || low < 0 ? -1 : high * 16 + low;
 }
 
 RtfTokenizer::Token RtfTokenizer::textRun()
 {
     // Plain bytes and \'hh escapes form one run of bytes; line ends inside are dropped.
-    const qsizetype size = m_input.size();
-    const char* data = m_input.data();
-    m_text.clear();
-    while (m_pos < size) {
-        const auto c = static_cast<unsigned char>(data[m_pos]);
+    const qsizetype size = input_.size();
+    const char* data = input_.data();
+    text_.clear();
+    while (pos_ < size) {
+        const auto c = static_cast<unsigned char>(data[pos_]);
         if (!kStopsText[c]) {
-            const qsizetype start = m_pos;
-            while (m_pos < size && !kStopsText[static_cast<unsigned char>(data[m_pos])])
-                ++m_pos;
-            m_text.append(data + start, m_pos - start);
+            const qsizetype start = pos_;
+            while (pos_ < size && !kStopsText[static_cast<unsigned char>(data[pos_])])
+                ++pos_;
+            text_.append(data + start, pos_ - start);
         } else if (c == '\r' || c == '\n' || c == '\0') {
-            ++m_pos;
-        } else if (const int byte = hexEscapeAt(m_pos); byte >= 0) {
-            m_text.append(char(byte));
-            m_pos += 4;
+            ++pos_;
+        } else if (const int byte = hexEscapeAt(pos_); byte >= 0) {
+            text_.append(char(byte));
+            pos_ += 4;
         } else {
             break;
         }
     }
     Token token = makeToken(Type::Text);
-    token.data = m_text;
+    token.data = text_;
     return token;
 }
 
 RtfTokenizer::Token RtfTokenizer::controlSequence()
 {
-    const qsizetype size = m_input.size();
-    const char* data = m_input.data();
-    ++m_pos; // the backslash
-    if (m_pos >= size)
+    const qsizetype size = input_.size();
+    const char* data = input_.data();
+    ++pos_; // the backslash
+    if (pos_ >= size)
         return makeToken(Type::End);
 
-    const auto first = static_cast<unsigned char>(data[m_pos]);
+    const auto first = static_cast<unsigned char>(data[pos_]);
     if (!isLetter(first)) {
-        ++m_pos;
+        ++pos_;
         if (first == '\'') {
             // Well-formed escapes are part of text runs (textRun()). A damaged escape still owns
             // the two characters after it (unless they are structure), so that \'3? counts as one
             // fallback character the way Word reads it.
-            for (int i = 0; i < 2 && m_pos < size; ++i) {
-                const char c = data[m_pos];
+            for (int i = 0; i < 2 && pos_ < size; ++i) {
+                const char c = data[pos_];
                 if (c == '\\' || c == '{' || c == '}')
                     break;
-                ++m_pos;
+                ++pos_;
             }
             return makeToken(Type::BadHex);
         }
@@ -131,42 +131,42 @@ RtfTokenizer::Token RtfTokenizer::controlSequence()
         return token;
     }
 
-    const qsizetype wordStart = m_pos;
-    while (m_pos < size && isLetter(data[m_pos]))
-        ++m_pos;
+    const qsizetype wordStart = pos_;
+    while (pos_ < size && isLetter(data[pos_]))
+        ++pos_;
     Token token = makeToken(Type::ControlWord);
-    token.word = std::string_view(data + wordStart, size_t(m_pos - wordStart));
+    token.word = std::string_view(data + wordStart, size_t(pos_ - wordStart));
 
     bool negative = false;
-    if (m_pos + 1 < size && data[m_pos] == '-' && isDigit(data[m_pos + 1])) {
+    if (pos_ + 1 < size && data[pos_] == '-' && isDigit(data[pos_ + 1])) {
         negative = true;
-        ++m_pos;
+        ++pos_;
     }
-    if (m_pos < size && isDigit(data[m_pos])) {
+    if (pos_ < size && isDigit(data[pos_])) {
         long long value = 0;
-        while (m_pos < size && isDigit(data[m_pos])) {
+        while (pos_ < size && isDigit(data[pos_])) {
             if (value <= kMaxParam)
-                value = value * 10 + (data[m_pos] - '0');
-            ++m_pos;
+                value = value * 10 + (data[pos_] - '0');
+            ++pos_;
         }
         if (value > kMaxParam)
             value = kMaxParam;
         token.hasParam = true;
         token.param = int(negative ? -value : value);
     }
-    if (m_pos < size && data[m_pos] == ' ')
-        ++m_pos;
+    if (pos_ < size && data[pos_] == ' ')
+        ++pos_;
 
     if (token.word == "bin") {
         const qsizetype wanted = token.hasParam && token.param > 0 ? token.param : 0;
         if (wanted > 0) {
-            const qsizetype available = size - m_pos;
+            const qsizetype available = size - pos_;
             if (wanted > available)
-                m_binaryTruncated = true;
+                binaryTruncated_ = true;
             const qsizetype taken = qMin(wanted, available);
             Token binary = makeToken(Type::Binary);
-            binary.data = m_input.sliced(m_pos, taken);
-            m_pos += taken;
+            binary.data = input_.sliced(pos_, taken);
+            pos_ += taken;
             return binary;
         }
     }
@@ -175,28 +175,28 @@ RtfTokenizer::Token RtfTokenizer::controlSequence()
 
 bool RtfTokenizer::skipGroup()
 {
-    const qsizetype size = m_input.size();
-    const char* data = m_input.data();
+    const qsizetype size = input_.size();
+    const char* data = input_.data();
     qsizetype depth = 1;
-    while (m_pos < size) {
-        const char c = data[m_pos];
+    while (pos_ < size) {
+        const char c = data[pos_];
         if (c == '{') {
             ++depth;
-            ++m_pos;
+            ++pos_;
         } else if (c == '}') {
-            ++m_pos;
+            ++pos_;
             if (--depth == 0)
                 return true;
         } else if (c == '\\') {
-            if (m_pos + 1 < size && isLetter(data[m_pos + 1]))
+            if (pos_ + 1 < size && isLetter(data[pos_ + 1]))
                 controlSequence(); // a \bin consumes its data here
             else
-                m_pos += 2; // escaped brace or backslash, or any other symbol
+                pos_ += 2; // escaped brace or backslash, or any other symbol
         } else {
-            ++m_pos;
+            ++pos_;
         }
     }
-    m_pos = size;
+    pos_ = size;
     return false;
 }
 

@@ -51,8 +51,8 @@ public:
     // first.
     bool skipGroup();
 
-    qsizetype position() const { return m_pos; }
-    bool binaryTruncated() const { return m_binaryTruncated; }
+    qsizetype position() const { return pos_; }
+    bool binaryTruncated() const { return binaryTruncated_; }
 
 private:
     Token controlSequence();
@@ -60,10 +60,10 @@ private:
     // The byte of a well-formed \'hh escape at pos, or -1.
     int hexEscapeAt(qsizetype pos) const;
 
-    QByteArrayView m_input;
-    qsizetype m_pos = 0;
-    bool m_binaryTruncated = false;
-    QByteArray m_text; // the bytes of the last Text token
+    QByteArrayView input_;
+    qsizetype pos_ = 0;
+    bool binaryTruncated_ = false;
+    QByteArray text_; // the bytes of the last Text token
 };
 
 } // namespace richtext

@@ -3,8 +3,8 @@
 // milliseconds per megabyte. Prints figures only; it never judges them. --smoke reads a small
 // document and the corpus once each (for CTest).
 
-// Own
-#include "rtfreader.h"
+// Local
+#include "richtext/rtfreader.h"
 
 // Qt
 #include <QDir>

@@ -2,9 +2,9 @@
 // table cells separated by tabs. Exits 0 when the document was read (even with recovery), 1 with
 // a message on standard error when it is not RTF or cannot be read.
 
-// Own
-#include "documenttext.h"
-#include "rtfreader.h"
+// Local
+#include "richtext/documenttext.h"
+#include "richtext/rtfreader.h"
 
 // Qt
 #include <QGuiApplication>

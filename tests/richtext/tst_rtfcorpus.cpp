@@ -2,15 +2,15 @@
 // where they lie and compared with the text their sources expect. Where our reading differs from
 // a source's convention on purpose, the row says so and compares what can be compared.
 
-// Own
-#include "documenttext.h"
-#include "rtfreader.h"
+// Local
+#include "richtext/documenttext.h"
+#include "richtext/rtfreader.h"
+#include "tests/richtext/documentfragments.h"
 
 // Qt
 #include <QDir>
 #include <QFile>
 #include <QTest>
-#include <QTextBlock>
 #include <QTextDocument>
 
 namespace {
@@ -35,20 +35,14 @@ QString companion(const QString& name, const QString& suffix)
 QList<QSizeF> imageSizes(const QTextDocument& doc)
 {
     QList<QSizeF> sizes;
-    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextCharFormat format = it.fragment().charFormat();
-            if (format.isImageFormat())
-                sizes.append(
-                    QSizeF(format.toImageFormat().width(), format.toImageFormat().height()));
-        }
-    }
+    for (const QTextImageFormat& image : testing::documentImages(doc))
+        sizes.append(QSizeF(image.width(), image.height()));
     return sizes;
 }
 
 } // namespace
 
-class TestRtfCorpus : public QObject
+class RtfCorpusTest : public QObject
 {
     Q_OBJECT
 
@@ -59,13 +53,13 @@ private slots:
     void everyFileReads();
 };
 
-void TestRtfCorpus::initTestCase()
+void RtfCorpusTest::initTestCase()
 {
     if (kCorpus.isEmpty() || !QDir(kCorpus).exists())
         QSKIP("The shared RTF corpus is not there (CMake variable FISHPAIRS_RTF_CORPUS_DIR)");
 }
 
-void TestRtfCorpus::corpus_data()
+void RtfCorpusTest::corpus_data()
 {
     // mode: "exact" compares all lines (trailing empty ones aside), "lines N" the first N lines,
     // "contains" looks for each expected line ("!line": must not occur).
@@ -149,7 +143,7 @@ void TestRtfCorpus::corpus_data()
         << "contains" << QString::fromUtf16(u"!ÿ\n!}") << true << none;
 }
 
-void TestRtfCorpus::corpus()
+void RtfCorpusTest::corpus()
 {
     QFETCH(QString, name);
     QFETCH(QString, mode);
@@ -184,7 +178,7 @@ void TestRtfCorpus::corpus()
     }
 }
 
-void TestRtfCorpus::everyFileReads()
+void RtfCorpusTest::everyFileReads()
 {
     // Including the files no row above names, and any added later.
     const QStringList files = QDir(kCorpus).entryList({QStringLiteral("*.rtf")}, QDir::Files);
@@ -198,5 +192,5 @@ void TestRtfCorpus::everyFileReads()
     }
 }
 
-QTEST_MAIN(TestRtfCorpus)
+QTEST_MAIN(RtfCorpusTest)
 #include "tst_rtfcorpus.moc"

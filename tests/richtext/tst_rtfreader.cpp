@@ -2,9 +2,10 @@
 // fallbacks, destinations, formats read back from the QTextDocument, tables, pictures, limits
 // and damaged input.
 
-// Own
-#include "documenttext.h"
-#include "rtfreader.h"
+// Local
+#include "richtext/documenttext.h"
+#include "richtext/rtfreader.h"
+#include "tests/richtext/documentfragments.h"
 
 // Qt
 #include <QBuffer>
@@ -24,29 +25,14 @@ QString textOf(const QTextDocument& doc)
     return richtext::documentTextLines(doc).join(u'\n');
 }
 
-// The fragment whose text contains needle, or an invalid one.
+// The first fragment whose text contains needle, or an invalid one.
 QTextFragment fragmentWith(const QTextDocument& doc, const QString& needle)
 {
-    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            if (it.fragment().text().contains(needle))
-                return it.fragment();
-        }
+    for (const QTextFragment& fragment : testing::documentFragments(doc)) {
+        if (fragment.text().contains(needle))
+            return fragment;
     }
     return {};
-}
-
-QList<QTextImageFormat> images(const QTextDocument& doc)
-{
-    QList<QTextImageFormat> found;
-    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextCharFormat format = it.fragment().charFormat();
-            if (format.isImageFormat())
-                found.append(format.toImageFormat());
-        }
-    }
-    return found;
 }
 
 QList<const QTextTable*> tables(const QTextDocument& doc)
@@ -81,7 +67,7 @@ QImage testImage()
 
 } // namespace
 
-class TestRtfReader : public QObject
+class RtfReaderTest : public QObject
 {
     Q_OBJECT
 
@@ -104,7 +90,7 @@ private slots:
     void sizeLimit();
 };
 
-void TestRtfReader::text_data()
+void RtfReaderTest::text_data()
 {
     QTest::addColumn<QByteArray>("rtf");
     QTest::addColumn<QString>("expected");
@@ -304,7 +290,7 @@ void TestRtfReader::text_data()
         << QByteArray("{\\rtf1 a\x01\x1f\tb\\'07c}") << "a\tbc" << false;
 }
 
-void TestRtfReader::text()
+void RtfReaderTest::text()
 {
     QFETCH(QByteArray, rtf);
     QFETCH(QString, expected);
@@ -318,7 +304,7 @@ void TestRtfReader::text()
     QVERIFY(reader.errorString().isEmpty());
 }
 
-void TestRtfReader::notRtf_data()
+void RtfReaderTest::notRtf_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("reason");
@@ -330,7 +316,7 @@ void TestRtfReader::notRtf_data()
     QTest::newRow("html") << QByteArray("<html>{\\rtf1}</html>") << "does not start with";
 }
 
-void TestRtfReader::notRtf()
+void RtfReaderTest::notRtf()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, reason);
@@ -342,7 +328,7 @@ void TestRtfReader::notRtf()
     QVERIFY(doc.isEmpty());
 }
 
-void TestRtfReader::fileErrors()
+void RtfReaderTest::fileErrors()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
@@ -377,7 +363,7 @@ void TestRtfReader::fileErrors()
              qPrintable(reader.errorString()));
 }
 
-void TestRtfReader::defaultFont()
+void RtfReaderTest::defaultFont()
 {
     QTextDocument doc;
     richtext::RtfReader reader;
@@ -391,7 +377,7 @@ void TestRtfReader::defaultFont()
     QCOMPARE(format.fontPointSize(), 12.0);
 }
 
-void TestRtfReader::charFormat_data()
+void RtfReaderTest::charFormat_data()
 {
     QTest::addColumn<QString>("needle");
     QTest::addColumn<QString>("property");
@@ -443,7 +429,7 @@ void TestRtfReader::charFormat_data()
                                     << "italic" << QVariant(false);
 }
 
-void TestRtfReader::charFormat()
+void RtfReaderTest::charFormat()
 {
     QFETCH(QString, needle);
     QFETCH(QString, property);
@@ -487,7 +473,7 @@ normal {\b bold \b0 unbold} {\i ital} {\ul under\ulnone  notunder} {\strike stru
              expected.toString() + expected.toStringList().join(u'|'));
 }
 
-void TestRtfReader::blockFormat_data()
+void RtfReaderTest::blockFormat_data()
 {
     QTest::addColumn<QByteArray>("rtf");
     QTest::addColumn<QString>("property");
@@ -509,7 +495,7 @@ void TestRtfReader::blockFormat_data()
                             << QVariant(int(Qt::RightToLeft));
 }
 
-void TestRtfReader::blockFormat()
+void RtfReaderTest::blockFormat()
 {
     QFETCH(QByteArray, rtf);
     QFETCH(QString, property);
@@ -543,7 +529,7 @@ void TestRtfReader::blockFormat()
     QCOMPARE(doc.lastBlock().blockFormat(), QTextBlockFormat());
 }
 
-void TestRtfReader::tableStructure()
+void RtfReaderTest::tableStructure()
 {
     // Two rows in a run make one table; text between runs separates two tables.
     QTextDocument doc;
@@ -598,7 +584,7 @@ void TestRtfReader::tableStructure()
     QVERIFY(textOf(doc).endsWith(QStringLiteral("c62 c63 c64 c65 c66 c67 c68 c69")));
 }
 
-void TestRtfReader::pictures_data()
+void RtfReaderTest::pictures_data()
 {
     QTest::addColumn<QByteArray>("rtf");
     QTest::addColumn<int>("count");
@@ -638,7 +624,7 @@ void TestRtfReader::pictures_data()
         << "{\\*\\foo{\\pict\\pngblip " + png + "}}" << 0 << QSizeF() << false;
 }
 
-void TestRtfReader::pictures()
+void RtfReaderTest::pictures()
 {
     QFETCH(QByteArray, rtf);
     QFETCH(int, count);
@@ -649,7 +635,7 @@ void TestRtfReader::pictures()
     QVERIFY(reader.read("{\\rtf1 before " + rtf + " after}", &doc));
     QCOMPARE(reader.recovered(), recovered);
     QCOMPARE(textOf(doc), QStringLiteral("before  after"));
-    const QList<QTextImageFormat> found = images(doc);
+    const QList<QTextImageFormat> found = testing::documentImages(doc);
     QCOMPARE(found.size(), count);
     if (count == 0)
         return;
@@ -660,7 +646,7 @@ void TestRtfReader::pictures()
     QCOMPARE(QColor(image.pixel(0, 0)).blue() > 200, true);
 }
 
-void TestRtfReader::hyperlink()
+void RtfReaderTest::hyperlink()
 {
     QTextDocument doc;
     richtext::RtfReader reader;
@@ -676,7 +662,7 @@ void TestRtfReader::hyperlink()
     QVERIFY(!fragmentWith(doc, QStringLiteral("3")).charFormat().isAnchor());
 }
 
-void TestRtfReader::replacesContent()
+void RtfReaderTest::replacesContent()
 {
     QTextDocument doc;
     doc.setHtml(QStringLiteral("<table><tr><td>old</td></tr></table><p>old</p>"));
@@ -689,7 +675,7 @@ void TestRtfReader::replacesContent()
     QVERIFY(doc.isUndoRedoEnabled());
 }
 
-void TestRtfReader::sizeLimit()
+void RtfReaderTest::sizeLimit()
 {
     QByteArray huge = "{\\rtf1 ";
     huge.append(QByteArray(richtext::RtfReader::kMaxInputSize, 'a'));
@@ -701,5 +687,5 @@ void TestRtfReader::sizeLimit()
     QVERIFY(doc.isEmpty());
 }
 
-QTEST_MAIN(TestRtfReader)
+QTEST_MAIN(RtfReaderTest)
 #include "tst_rtfreader.moc"
