@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Fish Pairs developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-#
+
 # The real game read and played through the AT-SPI bus, as a screen reader reads it: an X server
 # (Xvfb, openbox), a session bus of its own, and on it the accessibility bus and registry that
 # at-spi2-core starts on demand. tour.py does the reading.

@@ -1,6 +1,6 @@
 # SPDX-FileCopyrightText: 2026 The Fish Pairs developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-#
+
 # The game as a screen reader meets it: everything below is read and pressed through the AT-SPI
 # bus with pyatspi, the library screen readers are written with, never through Qt.
 #   tour.py GAME PLAY_DIR
