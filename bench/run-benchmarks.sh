@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Fish Pairs developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The benchmark table of the README, measured in one run on this machine:
 #   bench/run-benchmarks.sh [BUILD_DIR]        (default: build; build it first)
 # Start-up is timed by ../shared/tools/measure-gui.sh (exec to the window's map, under Xvfb).

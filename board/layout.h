@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Fish Pairs developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The fixed board: 132 positions in five layers, their places, columns and supports.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Fish Pairs developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The libFuzzer entry points for the RTF reader, shared by rtf_fuzzer (clang, libFuzzer's own
 // main) and rtf_replay (any compiler, our main).
 

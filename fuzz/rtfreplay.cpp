@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Fish Pairs developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // rtf_replay FILE|DIR...: feeds every given file, and every file under every given directory,
 // to the fuzz target once, so that the fuzz corpus runs as a plain test under any compiler and
 // sanitizer. Exits 1 when a path does not exist; a crash in the target is a crash here too.

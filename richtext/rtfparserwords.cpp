@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Fish Pairs developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // RtfParser's handlers of control words: one for each group of words (RtfWordGroup), called by
 // RtfParser::onControlWord().
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Fish Pairs developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Species of the sea floor, flattened from above or with a flattened head: the ray's disc, the
 // flounder with both eyes on one side, the whiskered catfish.
 

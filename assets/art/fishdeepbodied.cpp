@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Fish Pairs developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Species with deep, side-flattened bodies, the shape of the reef: a tall oval between long dorsal
 // and anal fins, most of them with bands or a bold patch across it.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Fish Pairs developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Species with short, round or boxy bodies, drawn around a circle, a rounded square or a squat
 // oval.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Fish Pairs developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Species with long spindle-shaped bodies: the open-water swimmers with forked or crescent
 // tails, and the betta, whose small spindle hides in its flowing fins.
 

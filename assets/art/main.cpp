@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Fish Pairs developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // make_art: draws every picture the game ships. Run by the build; see --help.
 
 // Local

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Fish Pairs developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // make_info SOURCE OUTPUT: turns the markup of info.txt into the game's info.rtf.
 //
 // On any fault it prints "make_info: <file>: <reason>" (with the line for faults in the source),

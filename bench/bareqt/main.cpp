@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Fish Pairs developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick: the least a Qt 6 Widgets program does to put a window on the screen.
 
 // Qt

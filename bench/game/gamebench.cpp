@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Fish Pairs developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // gamebench [--smoke] [WORKDIR]: what START and HINT cost. Prints figures only; it never judges
 // them. WORKDIR holds fish/1/ (default: the build's run folder). --smoke runs each once (CTest).
 //

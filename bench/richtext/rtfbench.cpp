@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Fish Pairs developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // rtfbench [--smoke] [CORPUS_DIR...]: how fast RtfReader reads a generated WordPad-like Russian
 // document of about 1 MB, and the files of RTF corpora (by default the shared one), in
 // milliseconds per megabyte. Prints figures only; it never judges them. --smoke reads a small

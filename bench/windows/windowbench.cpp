@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Fish Pairs developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // windowbench [--smoke] [WORKDIR]: what the game window costs, on the offscreen platform (our
 // drawing, not the X server's). Prints figures only; it never judges them.
 //

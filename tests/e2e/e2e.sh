@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Fish Pairs developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The real game in a real X server, played as a player would: Xvfb, a window manager (openbox),
 # xdotool for the mouse and keys, screenshots to see what changed.
 #   e2e.sh GAME RUN_DIR ARTIFACTS_DIR

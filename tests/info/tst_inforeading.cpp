@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Fish Pairs developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Our info.rtf, read by the game's own RTF reader as the info window reads it; and small documents
 // make_info's parser and writer produce, read the same way.
 

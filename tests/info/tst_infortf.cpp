@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Fish Pairs developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Checks the info.rtf that the build generated, as a reader of it would: 7-bit bytes and short
 // lines, balanced groups, the Cyrillic code page declared for every text font, every font and
 // colour it uses defined, and the text of info.txt coming back when each \'hh is decoded with the

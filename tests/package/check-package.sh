@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Fish Pairs developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package and proves it: lintian finds no error and no warning in it, its
 # control data and contents, the desktop entry and AppStream data validated, and the game started
 # from the entry as a desktop would start it, from the package unpacked into a throw-away root.

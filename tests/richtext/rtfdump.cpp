@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Fish Pairs developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // rtfdump FILE: prints the text the RTF reader extracts from FILE, one line per paragraph and
 // table cells separated by tabs. Exits 0 when the document was read (even with recovery), 1 with
 // a message on standard error when it is not RTF or cannot be read.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Fish Pairs developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The RTF files of the shared corpus (written by other programs; see its SOURCES.md), read from
 // where they lie and compared with the text their sources expect. Where our reading differs from
 // a source's convention on purpose, the row says so and compares what can be compared.

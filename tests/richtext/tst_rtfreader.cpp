@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Fish Pairs developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Behaviour of richtext::RtfReader on small inline documents: text and code pages, Unicode and
 // fallbacks, destinations, formats read back from the QTextDocument, tables, pictures, limits
 // and damaged input.

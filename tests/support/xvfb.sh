@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Fish Pairs developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sourced by the scripts that need an X server of their own.
 #   start_xvfb WIDTHxHEIGHT DIRECTORY
 # starts Xvfb on a display nobody uses (Xvfb picks it and writes its number to DIRECTORY), waits

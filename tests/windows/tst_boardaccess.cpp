@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Fish Pairs developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Play without a mouse: the board in the tab order, the focus ring and the arrow keys, and the
 // tiles as assistive technology sees them.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Fish Pairs developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A monkey at the real windows: thousands of random actions, the board's invariants checked
 // after every one. Every run takes the same actions, so that two runs of the suite test the same
 // thing; MONKEY_SEED=random sends it on a new walk, MONKEY_SEED=<n> replays one (the seed is
