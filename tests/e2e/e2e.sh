@@ -44,8 +44,9 @@ source "$(dirname "$0")/../support/xvfb.sh"
 start_xvfb 1366x768 "$work"; started=$?
 pids+=("$xvfb_pid")
 [ "$started" -eq 0 ] || fail "Xvfb did not start"
-start_openbox
+start_openbox; started=$?
 pids+=("$openbox_pid")
+[ "$started" -eq 0 ] || fail "openbox did not start"
 export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work
 
 wait_window() { # NAME [COUNT]: the ids of the windows called NAME, once there are COUNT of them
@@ -77,7 +78,8 @@ click_design() { # WINDOW X Y
 }
 window_shot() { import -display "$DISPLAY" -window "$1" "$2" 2>/dev/null; }
 # The game window with its buttons and text boxes painted black, so that a comparison sees the
-# board alone: not the ticking clock, the status text or a button's hover shade.
+# board alone: not the ticking clock, the status text, a button's hover shade or the focus ring
+# (4 pixels round a control, at any zoom).
 board_shot() { # WINDOW PNG
   local rects=() control x y w h from to
   for control in "2220 120 675 375" "6180 120 555 375" "6960 120 555 375" \
@@ -85,7 +87,7 @@ board_shot() { # WINDOW PNG
     read -r x y w h <<<"$control"
     from=$(game_point "$1" $((x - 60)) $((y - 60)))
     to=$(game_point "$1" $((x + w + 60)) $((y + h + 60)))
-    rects+=(-draw "rectangle ${from% *},${from#* } ${to% *},${to#* }")
+    rects+=(-draw "rectangle $((${from% *} - 5)),$((${from#* } - 5)) $((${to% *} + 5)),$((${to#* } + 5))")
   done
   window_shot "$1" "$2.raw.png" && /usr/bin/convert "$2.raw.png" -fill black "${rects[@]}" "$2"
 }

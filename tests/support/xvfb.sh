@@ -22,14 +22,26 @@ start_xvfb() {
 
 #   start_openbox
 # starts the window manager openbox on $DISPLAY, sets openbox_pid, and returns once it manages
-# windows. Openbox announces itself (_NET_SUPPORTING_WM_CHECK) a moment before it has finished
-# starting, and a window mapped in that moment is never managed, nor shown: half the time here.
+# windows; fails when it cannot be started. Openbox announces itself (_NET_SUPPORTING_WM_CHECK) a
+# moment before it has finished starting, and a window mapped in that moment is never managed,
+# nor shown: half the time here. And on a loaded machine a client's connection to the X server
+# now and then fails, which ends openbox at once: it is started again.
 start_openbox() {
-  openbox >/dev/null 2>&1 &
-  openbox_pid=$!
-  for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break
-    sleep 0.1
+  local attempt
+  for attempt in 1 2 3; do
+    openbox >/dev/null 2>&1 &
+    openbox_pid=$!
+    for _ in $(seq 100); do
+      kill -0 "$openbox_pid" 2>/dev/null || break
+      if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window; then
+        sleep 1
+        kill -0 "$openbox_pid" 2>/dev/null && return 0
+        break
+      fi
+      sleep 0.1
+    done
+    kill "$openbox_pid" 2>/dev/null
+    wait "$openbox_pid" 2>/dev/null
   done
-  sleep 1
+  return 1
 }
