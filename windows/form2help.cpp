@@ -7,16 +7,12 @@
 #include "windows/colours.h"
 #include "windows/focusring.h"
 #include "windows/module1.h"
-#include "windows/problem.h"
 #include "windows/showagain.h"
 #include "windows/tileset.h"
 
 // Qt
 #include <QPainter>
 #include <QPushButton>
-
-// Standard library
-#include <cmath>
 
 namespace {
 

@@ -8,7 +8,6 @@
 #include "windows/focusring.h"
 #include "windows/form2help.h"
 #include "windows/module1.h"
-#include "windows/problem.h"
 #include "windows/tileset.h"
 #include "windows/tileview.h"
 
