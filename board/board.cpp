@@ -71,6 +71,7 @@ void Board::Form_Load()
 
     for (int p = 0; p < kPositions; ++p)
         places_[p] = {float(layout::kPlaces[p].left), float(layout::kPlaces[p].top)};
+    removed_.fill(false);
 }
 
 bool Board::IsFree(int p) const
@@ -153,6 +154,7 @@ TileMove Board::park(int p)
 {
     const TilePlace from = places_[p];
     places_[p] = {kParked, kParked};
+    removed_[p] = true;
     return {p, from, places_[p]};
 }
 

@@ -118,8 +118,10 @@ public:
     TilePlace PlaceOf(int p) const { return places_[checked(p)]; }
     float Left(int p) const { return places_[checked(p)].left; }
     float Top(int p) const { return places_[checked(p)].top; }
-    // A tile whose Top is exactly -2000 counts as removed.
-    bool IsRemoved(int p) const { return places_[checked(p)].top == kParked; }
+    // Whether p's tile left the board with a pair. Recorded when the pair is taken, not read off
+    // the tile's place: the hint's shifts and the lift can bring a standing tile's Top to exactly
+    // -2000, where the parked tiles stand, and such a tile must go on standing.
+    bool IsRemoved(int p) const { return removed_[checked(p)]; }
 
     using Positions = QVarLengthArray<std::int16_t, layout::kPositions>;
     // The tiles a player may take now, standing and free, highest position first: the order in
@@ -139,6 +141,7 @@ private:
     std::array<std::int16_t, kPositions> Placed_{};
     std::array<std::int16_t, kPositions> FaceAt_{};
     std::array<TilePlace, kPositions> places_{};
+    std::array<bool, kPositions> removed_{};
 
     std::int16_t PlacedCount_ = -1;
     std::int16_t CurrentFace_ = 0;

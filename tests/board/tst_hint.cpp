@@ -6,6 +6,7 @@
 // Local
 #include "board/board.h"
 #include "board/layout.h"
+#include "board/random.h"
 #include "tests/support/playing.h"
 
 // Qt
@@ -70,6 +71,7 @@ private slots:
     void offersTheHighestTileWithAFreePartnerAndItsHighestPartner();
     void shiftsTheSamePairAgainWhenPressedTwice();
     void neverOffersARemovedTile();
+    void aTileShiftedToTheParkingRowStillStands();
     void findsNothingBeforeTheDeal();
     void leavesTheSelectionAlone();
 
@@ -114,6 +116,22 @@ void HintTest::neverOffersARemovedTile()
     const board::Outcome hint = board_.Hint();
     QVERIFY(hint.moves.isEmpty());
     QCOMPARE(*hint.status, kNoPairs);
+}
+
+void HintTest::aTileShiftedToTheParkingRowStillStands()
+{
+    // Seed 4's hint shifts 111 (Top 1800): lifted by a click to 1600, twelve presses bring it to
+    // exactly -2000, where the taken tiles stand.
+    Board b;
+    board::Random random(4);
+    b.Deal(random, QStringLiteral("1"), 0.0f);
+    b.ClickTile(111);
+    for (int press = 0; press < 12; ++press)
+        QVERIFY(moved(b.Hint()).contains(111));
+    QCOMPARE(b.Top(111), -2000.0f);
+    QVERIFY(!b.IsRemoved(111));
+    QVERIFY(moved(b.Hint()).contains(111));
+    QCOMPARE(b.SelectedPosition(), 111);
 }
 
 void HintTest::findsNothingBeforeTheDeal()
