@@ -19,3 +19,9 @@ void setBackground(QWidget* widget, const QColor& colour);
 // against both the help window's green and a grey button but a dark one (green 4.1:1, grey 18:1).
 inline const QColor kFocusOnNavy(230, 0, 0);
 inline const QColor kFocusOnGreen(0, 0, 0);
+
+// The rings on the board, each a light line in a black edge so that it reads on the ivory tiles
+// and on the navy alike, and each in a colour of its own: the keyboard's tile yellow, the
+// selected tile cyan.
+inline const QColor kKeyboardRing(255, 220, 0);
+inline const QColor kSelectionRing(0, 230, 255);

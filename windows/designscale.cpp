@@ -18,17 +18,10 @@ DesignScale DesignScale::fitting(const QRectF& area, const QSize& window)
     return DesignScale(zoom, margin - area.topLeft() * pixelsPerTwip);
 }
 
-DesignScale DesignScale::keeping(QPointF twips, QPointF pixels, const QRectF& area,
-                                 const QSize& window) const
+QSize DesignScale::wholePixels(QSizeF twips)
 {
-    const double k = pixelsPerTwip();
-    const QPointF wanted = pixels - twips * k;
-    // Rounding may leave the area a hair wider than the window: then its left edge wins.
-    const double x =
-        std::max(std::min(wanted.x(), window.width() - area.right() * k), -area.left() * k);
-    const double y =
-        std::max(std::min(wanted.y(), window.height() - area.bottom() * k), -area.top() * k);
-    return DesignScale(zoom_, QPointF(x, y));
+    return {int(std::ceil(twips.width() / kTwipsPerPixel)),
+            int(std::ceil(twips.height() / kTwipsPerPixel))};
 }
 
 QRectF DesignScale::toPixels(const QRectF& twips) const

@@ -23,10 +23,6 @@ public:
     // The largest scale at which area (twips; it may reach left of or above the design's origin)
     // fits into window (pixels), centred in it.
     static DesignScale fitting(const QRectF& area, const QSize& window);
-    // This zoom, moved so that the design point twips lands on pixels, as nearly as area (which
-    // fits into window at this zoom) allows while it stays wholly within window.
-    DesignScale keeping(QPointF twips, QPointF pixels, const QRectF& area,
-                        const QSize& window) const;
 
     double zoom() const { return zoom_; }
     double pixelsPerTwip() const { return zoom_ / kTwipsPerPixel; }
@@ -39,6 +35,8 @@ public:
     // drawn: its top-left corner on a whole pixel, its size the picture's at the zoom.
     QRect pictureRect(QPointF twips, QSize picture) const;
     QPointF toTwips(QPointF pixels) const { return (pixels - origin_) / pixelsPerTwip(); }
+    // The whole pixels that hold twips at zoom 1.
+    static QSize wholePixels(QSizeF twips);
 
     static constexpr double kTwipsPerPixel = 15.0;
 

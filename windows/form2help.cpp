@@ -67,7 +67,9 @@ Form2help::Form2help(const Faces& faces, QWidget* parent) : QWidget(parent), Ima
     connect(Command1, &QPushButton::clicked, this, &Form2help::Command1_Click);
     new FocusRing(this, {Command1}, kFocusOnGreen);
 
-    resize(DesignScale().toPixelRect(QRectF(0, 0, 4680, 3195)).size());
+    // As on the board, the numbers on the faces blur below their own size.
+    setMinimumSize(DesignScale::wholePixels(kDesignArea.size()));
+    resize(DesignScale().toPixelRect(QRectF(0, 0, 4680, 3195)).size().expandedTo(minimumSize()));
 }
 
 QPoint Form2help::imagePlace(int k)

@@ -28,6 +28,13 @@ constexpr int kCelebrationStepMs = 50;
 // lifted by a click, and the controls within.
 const QRectF kDesignArea(QPointF(0, 60 - board::Board::kLift), QPointF(9360, 6840));
 
+// The controls as designed, in twips.
+const QRect kStart(2220, 120, 675, 375);
+const QRect kHelp(6180, 120, 555, 375);
+const QRect kHint(6960, 120, 555, 375);
+const QRect kStatus(1680, 6300, 1755, 315);
+const QRect kClock(6480, 6360, 795, 255);
+
 float systemTimeOfDay()
 {
     return float(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
@@ -52,6 +59,17 @@ QLineEdit* textBox(const QString& name, const QString& text, QWidget* parent)
     return box;
 }
 
+// What the status box's Russian texts say, for a player who reads no Russian; empty for the others.
+QString inEnglish(const QString& status)
+{
+    if (status == QString::fromUtf8("Поздравляем!!!"))
+        return QStringLiteral("\"Congratulations!!!\": the board is clear, you have won.");
+    if (status == QString::fromUtf8("Нет свободных пар"))
+        return QStringLiteral("\"No free pairs\": no two free tiles are partners, so no pair can "
+                              "be taken now.");
+    return {};
+}
+
 } // namespace
 
 Game::Game(Module1& module, QWidget* parent)
@@ -72,12 +90,18 @@ Game::Game(Module1& module, QWidget* parent)
     Image1->lower();
 
     constexpr double kDefaultPoints = 8.25;
-    layout_.place(Command1, {2220, 120, 675, 375}, kDefaultPoints);
-    layout_.place(Command2, {6180, 120, 555, 375}, kDefaultPoints);
-    layout_.place(Command3, {6960, 120, 555, 375}, kDefaultPoints);
-    layout_.place(Text1, {1680, 6300, 1755, 315}, kDefaultPoints);
-    layout_.place(Text2, {6480, 6360, 795, 255}, kDefaultPoints);
+    layout_.place(Command1, kStart, kDefaultPoints);
+    layout_.place(Command2, kHelp, kDefaultPoints);
+    layout_.place(Command3, kHint, kDefaultPoints);
+    layout_.place(Text1, kStatus, kDefaultPoints);
+    layout_.place(Text2, kClock, kDefaultPoints);
     layout_.apply(scale_);
+    // A tile the hint moves stops short of the controls and of their focus rings.
+    const qreal ring = (FocusRing::kGap + FocusRing::kWidth) * DesignScale::kTwipsPerPixel;
+    QList<QRectF> controls;
+    for (const QRect& control : {kStart, kHelp, kHint, kStatus, kClock})
+        controls << QRectF(control).adjusted(-ring, -ring, ring, ring);
+    Image1->setKeepClearOf(controls);
 
     setTabOrder(Command1, Text1);
     setTabOrder(Text1, Text2);
@@ -89,10 +113,18 @@ Game::Game(Module1& module, QWidget* parent)
     Command1->setFocus();
     new FocusRing(this, {Command1, Text1, Text2, Command2, Command3}, kFocusOnNavy);
     Text1->setAccessibleName(QStringLiteral("Status"));
+    connect(Text1, &QLineEdit::textChanged, this, [this](const QString& text) {
+        Text1->setToolTip(inEnglish(text));
+        Text1->setAccessibleDescription(inEnglish(text));
+    });
     Text2->setAccessibleName(QStringLiteral("Clock"));
 
+    // The numbers on the faces are drawn pixel by pixel, 7 pixels high: any smaller they blur.
+    // So the window is never smaller than the design shown at its own size, larger than the
+    // design's client area (which left the board to a maximized window).
+    setMinimumSize(DesignScale::wholePixels(kDesignArea.size()));
     const QRect client = DesignScale().toPixelRect(QRectF(0, 0, 6480, 4785));
-    resize(client.size());
+    resize(client.size().expandedTo(minimumSize()));
     Image1->setGeometry(rect());
 
     connect(Command1, &QPushButton::clicked, this, &Game::Command1_Click);
@@ -149,13 +181,11 @@ bool Game::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void Game::present(const board::Outcome& outcome, const QWidget* keep)
+void Game::present(const board::Outcome& outcome)
 {
     if (outcome.status)
         Text1->setText(*outcome.status);
     Image1->showMoves(outcome);
-    if (!outcome.moves.isEmpty())
-        fitView(keep);
     if (outcome.celebrationStarts) {
         Celebrate();
         celebration_.start();
@@ -189,9 +219,7 @@ void Game::Command2_Click()
 
 void Game::Command3_Click()
 {
-    // Pressed again and again, the hint moves its pair further each time, and the view may shrink
-    // to keep it in sight: HINT stays where it is, under the pointer, as far as the window allows.
-    present(board_.Hint(), Command3);
+    present(board_.Hint());
 }
 
 void Game::Image1_Click(int Index)
@@ -222,17 +250,13 @@ void Game::resizeEvent(QResizeEvent*)
     fitView();
 }
 
-void Game::fitView(const QWidget* keep)
+void Game::fitView()
 {
-    // One zoom for the whole design, following the window, and every tile that stands within
-    // it: the board keeps a tile's place however far the hint has moved it, so the view shrinks
-    // to keep it in sight and within reach of the mouse.
-    const QRectF area = kDesignArea.united(Image1->standingArea());
-    DesignScale scale = DesignScale::fitting(area, size());
-    if (keep) {
-        const QPointF at = QRectF(keep->geometry()).center();
-        scale = scale.keeping(scale_.toTwips(at), at, area, size());
-    }
+    // One zoom for the whole design, following the window and the pictures' sizes alone: what
+    // the hint and the clicks move stays within it (see TileView::setKeepClearOf), so nothing
+    // else on the screen moves with them.
+    const DesignScale scale =
+        DesignScale::fitting(kDesignArea.united(Image1->designArea()), size());
     if (scale == scale_)
         return;
     scale_ = scale;

@@ -60,10 +60,9 @@ protected:
 private:
     void Form_Load();
     void Form_Unload();
-    // Shows what changed; keep, when given, is the control the player pressed, which stays
-    // under the pointer if the view has to make room.
-    void present(const board::Outcome& outcome, const QWidget* keep = nullptr);
-    void fitView(const QWidget* keep = nullptr);
+    // Shows what changed.
+    void present(const board::Outcome& outcome);
+    void fitView();
     void resizeEvent(QResizeEvent* event) override;
 
     Module1& module_;

@@ -5,6 +5,7 @@
 
 // Local
 #include "board/partners.h"
+#include "windows/colours.h"
 
 // Qt
 #include <QAccessible>
@@ -56,26 +57,57 @@ QSize TileView::pictureSize(int p) const
            int(DesignScale::kTwipsPerPixel);
 }
 
-QRect TileView::rectAt(const board::TilePlace& place, QSize picture) const
+void TileView::setKeepClearOf(const QList<QRectF>& controls)
+{
+    keepClearOf_ = controls;
+    update();
+}
+
+board::TilePlace TileView::drawnPlace(int p, board::TilePlace place) const
+{
+    // The lift and the hint move a tile only along the diagonal up and to the right, so its
+    // place is its design place plus one offset, and holding it back means capping that offset.
+    const board::layout::Place design = board::layout::kPlaces[p];
+    const double offset = place.left - design.left;
+    if (offset <= board::Board::kLift || offset != design.top - place.top)
+        return place; // at rest, lifted, or parked
+    const QSizeF size = QSizeF(pictureSize(p)) * DesignScale::kTwipsPerPixel;
+    const QRectF view(scale_.toTwips(QPointF(0, 0)), scale_.toTwips(QPointF(width(), height())));
+    // How far the tile may go before its right edge leaves the view or its top edge does.
+    double room = std::min(view.right() - design.left - size.width(), design.top - view.top());
+    for (const QRectF& control : keepClearOf_) {
+        // The tile at offset s overlaps the control for s in (enters, leaves).
+        const double enters =
+            std::max(control.left() - design.left - size.width(), design.top - control.bottom());
+        const double leaves =
+            std::min(control.right() - design.left, design.top + size.height() - control.top());
+        if (enters < leaves && enters >= 0)
+            room = std::min(room, enters);
+    }
+    const double held = std::clamp(offset, 0.0, std::max(room, double(board::Board::kLift)));
+    return {float(design.left + held), float(design.top - held)};
+}
+
+QRect TileView::rectAt(int p, const board::TilePlace& place) const
 {
     // The same for drawing and for hitting, so a click always lands on the tile drawn under it.
-    return scale_.pictureRect(QPointF(place.left, place.top), picture);
+    const board::TilePlace drawn = drawnPlace(p, place);
+    return scale_.pictureRect(QPointF(drawn.left, drawn.top), pictureSize(p));
 }
 
 QRect TileView::tileRect(int p) const
 {
-    return rectAt(board_.PlaceOf(p), pictureSize(p));
+    return rectAt(p, board_.PlaceOf(p));
 }
 
-QRectF TileView::standingArea() const
+QRectF TileView::designArea() const
 {
     QRectF area;
-    for (int p = 0; p < board::Board::kPositions; ++p)
-        if (isStanding(p)) {
-            const board::TilePlace place = board_.PlaceOf(p);
-            area |= QRectF(QPointF(place.left, place.top),
-                           QSizeF(pictureSize(p)) * DesignScale::kTwipsPerPixel);
-        }
+    for (int p = 0; p < board::Board::kPositions; ++p) {
+        const board::layout::Place place = board::layout::kPlaces[p];
+        area |= QRectF(QPointF(place.left, place.top),
+                       QSizeF(pictureSize(p)) * DesignScale::kTwipsPerPixel);
+    }
     return area;
 }
 
@@ -104,31 +136,41 @@ void TileView::paintEvent(QPaintEvent* event)
         painter.drawImage(event->rect(), canvas_, event->rect());
     const QRect dirty = event->rect();
     for (int p = 0; p < board::Board::kPositions; ++p) {
-        if (!pictureOf(p))
+        if (!pictureOf(p) || !isStanding(p))
             continue;
         const QRect target = tileRect(p);
         if (target.intersects(dirty))
             painter.drawPixmap(target.topLeft(), shown_[board_.FaceAt(p) - 1]);
     }
-    if (hasFocus() && ringShown_ && focusTile_ >= 0 && isStanding(focusTile_)) {
-        // A ring that reads on the ivory tiles and on the navy board alike.
-        const QRectF ring = QRectF(tileRect(focusTile_)).adjusted(1.5, 1.5, -1.5, -1.5);
-        const double width = std::max(2.0, 3 * scale_.zoom());
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(QColor(0, 0, 0), width + 2));
-        painter.drawRoundedRect(ring, width, width);
-        painter.setPen(QPen(QColor(255, 220, 0), width));
-        painter.drawRoundedRect(ring, width, width);
-    }
+    // Over every tile, so that a tile half hidden by the ones above it still shows its outline.
+    if (board_.SelectedFace() > -1 && isStanding(board_.SelectedPosition()))
+        paintRing(painter, board_.SelectedPosition(), kSelectionRing);
+    if (ringShown() && focusTile_ >= 0 && isSeen(focusTile_))
+        paintRing(painter, focusTile_, kKeyboardRing);
+}
+
+void TileView::paintRing(QPainter& painter, int p, const QColor& colour) const
+{
+    // A light ring in a dark edge reads on the ivory tiles and on the navy board alike.
+    const QRectF ring = QRectF(tileRect(p)).adjusted(1.5, 1.5, -1.5, -1.5);
+    const double width = std::max(2.0, 3 * scale_.zoom());
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(0, 0, 0), width + 2));
+    painter.drawRoundedRect(ring, width, width);
+    painter.setPen(QPen(colour, width));
+    painter.drawRoundedRect(ring, width, width);
+    painter.restore();
 }
 
 void TileView::showMoves(const board::Outcome& outcome)
 {
     for (const board::TileMove& move : outcome.moves) {
-        const QSize picture = pictureSize(move.position);
-        update(withRing(rectAt(move.from, picture)));
-        update(withRing(rectAt(move.to, picture)));
+        update(withRing(rectAt(move.position, move.from)));
+        update(withRing(rectAt(move.position, move.to)));
     }
+    followRemovedFocus(outcome);
     notifyAccessibility();
 }
 
@@ -186,15 +228,29 @@ SeenTiles TileView::seenTiles() const
     // Highest first: of two tiles that rank alike, the upper one wins.
     SeenTiles tiles;
     for (int p = board::Board::kPositions - 1; p >= 0; --p)
-        if (isTopmost(p))
-            tiles.append({p, board_.PlaceOf(p)});
+        if (isSeen(p))
+            tiles.append({p, drawnPlace(p)});
     return tiles;
 }
 
 QRect TileView::withRing(const QRect& tile)
 {
-    // The focus ring is drawn just outside a tile's picture.
+    // The rings are drawn just outside a tile's picture.
     return tile.adjusted(-4, -4, 4, 4);
+}
+
+void TileView::followRemovedFocus(const board::Outcome& outcome)
+{
+    if (focusTile_ < 0 || isStanding(focusTile_))
+        return;
+    board::TilePlace stood = drawnPlace(focusTile_);
+    for (const board::TileMove& move : outcome.moves)
+        if (move.position == focusTile_)
+            stood = drawnPlace(move.position, move.from);
+    const QPointF centre(stood.left + board::layout::kTileWidth / 2.0,
+                         stood.top + board::layout::kTileHeight / 2.0);
+    focusTile_ = -1; // gone from sight: nothing of it to repaint
+    setFocusTile(nearestTile(seenTiles(), centre));
 }
 
 void TileView::keyPressEvent(QKeyEvent* event)
@@ -204,15 +260,11 @@ void TileView::keyPressEvent(QKeyEvent* event)
         ringShown_ = true;
         update(withRing(tileRect(focusTile_)));
     }
-    if (focusTile_ < 0 || !isTopmost(focusTile_)) {
-        // The ring's tile went (or never was): start from the nearest tile to where it stood.
-        const board::TilePlace place =
-            focusTile_ >= 0 ? board_.PlaceOf(focusTile_) : board::TilePlace{0, 0};
-        const bool parked = focusTile_ >= 0 && !isStanding(focusTile_);
-        const QPointF from =
-            parked || focusTile_ < 0 ? QPointF(0, 0) : QPointF(place.left, place.top);
+    if (focusTile_ < 0 || !isSeen(focusTile_)) {
+        // No tile in the ring yet, or only the empty place a click before the deal left there:
+        // this key puts the ring on the tile nearest the board's top left corner.
         focusTile_ = -1;
-        setFocusTile(nearestTile(seenTiles(), from));
+        setFocusTile(nearestTile(seenTiles(), QPointF(0, 0)));
         if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter)
             return;
     }
@@ -225,7 +277,7 @@ void TileView::keyPressEvent(QKeyEvent* event)
                             : key == Qt::Key_Right ? Arrow::Right
                             : key == Qt::Key_Up    ? Arrow::Up
                                                    : Arrow::Down;
-        const int next = tileToward(seenTiles(), focusTile_, board_.PlaceOf(focusTile_), arrow);
+        const int next = tileToward(seenTiles(), focusTile_, drawnPlace(focusTile_), arrow);
         if (next >= 0)
             setFocusTile(next);
         return;
@@ -244,7 +296,7 @@ void TileView::focusInEvent(QFocusEvent* event)
 {
     // The ring is for keyboard players; a click gives the board the focus without one.
     ringShown_ = event->reason() != Qt::MouseFocusReason;
-    if (focusTile_ < 0 || !isTopmost(focusTile_))
+    if (focusTile_ < 0 || !isSeen(focusTile_))
         setFocusTile(nearestTile(seenTiles(), QPointF(0, 0)));
     if (focusTile_ >= 0)
         update(withRing(tileRect(focusTile_)));

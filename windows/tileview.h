@@ -11,6 +11,7 @@
 
 // Qt
 #include <QImage>
+#include <QList>
 #include <QPixmap>
 #include <QWidget>
 
@@ -24,6 +25,8 @@
 // It can be played from the keyboard: the arrow keys move a focus ring between the tiles a player
 // can see, and Space or Enter clicks the tile in the ring. Assistive technology sees every tile
 // as a button (see TileViewAccessible).
+class QPainter;
+
 class TileView : public QWidget
 {
     Q_OBJECT
@@ -44,11 +47,20 @@ public:
     void drawCircle(const board::Circle& circle);
     int circlesDrawn() const { return circlesDrawn_; }
 
+    // Keeps the tiles the hint moves in sight and within reach: on its way up and to the right a
+    // tile is drawn where the board holds it until it would leave the view or slide under one of
+    // these controls (design twips); from there on it stays where it is on the screen. A tile
+    // always shows the lift of a click, as the design has it.
+    void setKeepClearOf(const QList<QRectF>& controls);
+
     // The topmost tile whose image covers the point (in pixels of this view), or -1. A tile
-    // without a picture still covers its 1200 x 780 place; a parked tile covers nothing.
+    // without a picture still covers its 1200 x 780 place; a removed tile covers nothing.
     int tileAt(QPointF pixels) const;
     // Where tile p is drawn, in pixels of this view.
     QRect tileRect(int p) const;
+    // Where tile p is drawn, in the design's twips: its place on the board, held back as
+    // setKeepClearOf says.
+    board::TilePlace drawnPlace(int p) const { return drawnPlace(p, board_.PlaceOf(p)); }
 
     // Whether tile p stands and nothing stands on it: the tile a player sees at its place.
     bool isTopmost(int p) const;
@@ -59,10 +71,11 @@ public:
     void setFocusTile(int p);
     // Tile p in words, for assistive technology: "face 11 (pair 6), free".
     QString describeTile(int p) const;
-    // Whether tile p stands on the board, by the board's own rule of removal.
+    // Whether tile p stands on the board, by the board's own record of removal.
     bool isStanding(int p) const { return !board_.IsRemoved(p); }
-    // Where the tiles that stand are drawn, together, in twips of the design.
-    QRectF standingArea() const;
+    // Where the dealt tiles are drawn at their design places, together, in the design's twips:
+    // what the window's zoom must show. The hint's shifts and the lift leave it alone.
+    QRectF designArea() const;
 
 public slots:
     // Clicks tile p as the pointer would.
@@ -83,17 +96,25 @@ protected:
 private:
     const QPixmap* pictureOf(int p) const;
     QSize pictureSize(int p) const;
-    QRect rectAt(const board::TilePlace& place, QSize picture) const;
+    board::TilePlace drawnPlace(int p, board::TilePlace place) const;
+    // Where tile p is drawn when the board holds it at place, in pixels of this view.
+    QRect rectAt(int p, const board::TilePlace& place) const;
+    // The tiles that have a face and can be seen at their places.
+    bool isSeen(int p) const { return isTopmost(p) && board_.Placed(p) != 0; }
     // The tiles a player sees at their places, for the arrow keys.
     SeenTiles seenTiles() const;
-    // Where a tile's focus ring reaches.
+    // Where the rings round a tile reach.
     static QRect withRing(const QRect& tile);
+    void paintRing(QPainter& painter, int p, const QColor& colour) const;
+    // After a pair is taken the keyboard's ring goes to the tile nearest to where its own stood.
+    void followRemovedFocus(const board::Outcome& outcome);
     void notifyAccessibility();
 
     const board::Board& board_;
     Faces faces_;
     Faces shown_; // faces_ scaled for the zoom and the screen, made once per zoom
     DesignScale scale_;
+    QList<QRectF> keepClearOf_;
     QImage canvas_;
     int pressedTile_ = -1;
     int circlesDrawn_ = 0;

@@ -60,9 +60,8 @@ wait_window() { # NAME [COUNT]: the ids of the windows called NAME, once there a
 }
 count_windows() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -c .; }
 # Where a point of the game's design (twips) lies in the maximized game window: the game fits
-# its design area, 9360 x 6980 twips from (0, -140), to the window at one zoom, centred. That
-# holds until the hint moves a tile beyond it; then the view shrinks, so nothing here clicks by
-# place after HINT.
+# its design area, 9360 x 6980 twips from (0, -140), to the window at one zoom, centred, whatever
+# the hint and the clicks move.
 game_point() { # WINDOW X Y
   local width height
   eval "$(xdotool getwindowgeometry --shell "$1")"
@@ -182,6 +181,27 @@ click_design "$gamewin" 7237 307 # HINT
 eventually board_differs hinted || fail "HINT changed nothing on the board"
 shot hinted
 say "a tile click and HINT changed the board"
+
+controls_shot() { # PNG: NEW, HELP and the status box, side by side, as they look now
+  local crops=() control x y w h from to
+  window_shot "$gamewin" "$work/controls.raw.png"
+  for control in "2220 120 675 375" "6180 120 555 375" "1680 6300 1755 315"; do
+    read -r x y w h <<<"$control"
+    from=$(game_point "$gamewin" "$x" "$y")
+    to=$(game_point "$gamewin" $((x + w)) $((y + h)))
+    crops+=("(" "$work/controls.raw.png" -crop "$((${to% *} - ${from% *}))x$((${to#* } - ${from#* }))+${from% *}+${from#* }" +repage ")")
+  done
+  /usr/bin/convert "${crops[@]}" +append "$1"
+}
+# HINT again and again at the same spot: each press lands, and nothing moves but the pair.
+controls_shot "$work/controls-before.png"
+for _ in $(seq 9); do click_design "$gamewin" 7237 307; sleep 0.1; done
+sleep 0.3
+controls_shot "$work/controls-after.png"
+[ "$(differ "$work/controls-before.png" "$work/controls-after.png")" -eq 0 ] ||
+  fail "ten presses of HINT moved NEW, HELP or the status box"
+shot hinted-ten-times
+say "HINT pressed ten times at one spot: NEW, HELP and the status box stayed where they were"
 
 # HINT took the focus with the click, so no ring until a key is pressed; then back through the
 # tab order to NEW, which Space presses.

@@ -31,6 +31,7 @@ private slots:
     void tabReachesTheBoardAfterTheControls();
     void arrowsReachEveryTileSeenAndNoOther();
     void spaceAndEnterClickTheTileInTheRing();
+    void noRingBeforeTheDeal();
     void tilesAreButtonsNamedByFaceAndState();
     void controlsCarryTheirCaptionsAndContents();
 
@@ -145,6 +146,38 @@ void BoardAccessTest::spaceAndEnterClickTheTileInTheRing()
     view()->setFocusTile(63);
     QTest::keyClick(view(), Qt::Key_Enter);
     QCOMPARE(text1(), QStringLiteral("NOT FREE!!!"));
+    // A pair taken from the keyboard: the ring goes at once to the tile nearest to where the
+    // second one stood, 95 under 122, and the next Space clicks that one.
+    for (int tile : {131, 122}) {
+        view()->setFocusTile(tile);
+        QTest::keyClick(view(), Qt::Key_Space);
+    }
+    QCOMPARE(game_->board().PairsRemoved(), 1);
+    QCOMPARE(view()->focusTile(), 95);
+    QVERIFY(view()->ringShown());
+    const QRect ring = view()->tileRect(95);
+    QCOMPARE(view()->grab().toImage().pixelColor(ring.center().x(), ring.top() + 2),
+             QColor(255, 220, 0));
+    QTest::keyClick(view(), Qt::Key_Space);
+    QCOMPARE(text1(), QStringLiteral("NOT FREE!!!"));
+    QCOMPARE(game_->board().SelectedFace(), -1);
+}
+
+void BoardAccessTest::noRingBeforeTheDeal()
+{
+    Game undealt(module_);
+    undealt.showMaximized();
+    QVERIFY(QTest::qWaitForWindowExposed(&undealt));
+    QApplication::setActiveWindow(&undealt);
+    undealt.findChild<QPushButton*>(QStringLiteral("Command3"))->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    TileView* board = undealt.tileView();
+    QVERIFY(board->hasFocus());
+    QCOMPARE(board->focusTile(), -1);
+    QTest::keyClick(board, Qt::Key_Down);
+    QTest::keyClick(board, Qt::Key_Space);
+    QCOMPARE(board->focusTile(), -1);
+    QCOMPARE(undealt.board().SelectedFace(), -1);
 }
 
 void BoardAccessTest::tilesAreButtonsNamedByFaceAndState()

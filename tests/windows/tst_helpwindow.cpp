@@ -107,6 +107,10 @@ void HelpWindowTest::showsEveryPartnerPairOnOneRow()
         const QPoint overlap((left.right() + right.left()) / 2, left.center().y());
         QCOMPARE(shot.pixelColor(overlap).rgb(), faceColour(2 * row, 1).rgb());
     }
+    // The faces' numbers blur below their own size, so the legend goes no smaller than that.
+    module_.help->showNormal();
+    module_.help->resize(300, 200);
+    QCOMPARE(module_.help->size(), QSize(648, 448));
 }
 
 void HelpWindowTest::readsThePicturesOncePerLoad()
