@@ -143,6 +143,10 @@ void TileView::paintEvent(QPaintEvent* event)
             painter.drawPixmap(target.topLeft(), shown_[board_.FaceAt(p) - 1]);
     }
     // Over every tile, so that a tile half hidden by the ones above it still shows its outline.
+    if (suggestion_)
+        for (int p : {suggestion_->first, suggestion_->second})
+            if (isStanding(p))
+                paintRing(painter, p, kSuggestionRing);
     if (board_.SelectedFace() > -1 && isStanding(board_.SelectedPosition()))
         paintRing(painter, board_.SelectedPosition(), kSelectionRing);
     if (ringShown() && focusTile_ >= 0 && isSeen(focusTile_))
@@ -172,6 +176,22 @@ void TileView::showMoves(const board::Outcome& outcome)
     }
     followRemovedFocus(outcome);
     notifyAccessibility();
+}
+
+void TileView::showBoard()
+{
+    update();
+    // The tile in the ring may have gone; nothing to follow it by but its design place.
+    followRemovedFocus({});
+    notifyAccessibility();
+}
+
+void TileView::setSuggestion(std::optional<board::PairMove> pair)
+{
+    if (suggestion_ == pair)
+        return;
+    suggestion_ = pair;
+    update();
 }
 
 void TileView::drawCircle(const board::Circle& circle)
@@ -243,7 +263,8 @@ void TileView::followRemovedFocus(const board::Outcome& outcome)
 {
     if (focusTile_ < 0 || isStanding(focusTile_))
         return;
-    board::TilePlace stood = drawnPlace(focusTile_);
+    const board::layout::Place design = board::layout::kPlaces[focusTile_];
+    board::TilePlace stood{float(design.left), float(design.top)};
     for (const board::TileMove& move : outcome.moves)
         if (move.position == focusTile_)
             stood = drawnPlace(move.position, move.from);
