@@ -37,14 +37,15 @@ path=
 EOF
   XDG_RUNTIME_DIR=$dir/runtime weston --backend=headless-backend.so --use-pixman --debug \
     --width="${size%x*}" --height="${size#*x}" --socket=wayland-0 --config="$dir/weston.ini" \
-    --log="$dir/weston.log" >/dev/null 2>&1 &
+    --log="$dir/weston.log" >"$dir/weston.out" 2>&1 &
   weston_pid=$!
   export XDG_RUNTIME_DIR=$dir/runtime WAYLAND_DISPLAY=wayland-0
   unset DISPLAY
   # The socket appears before Weston serves it: wait until a client is answered.
   for _ in $(seq 200); do
     if ! kill -0 "$weston_pid" 2>/dev/null; then
-      weston_error="weston ended at once: $(tail -n 5 "$dir/weston.log" 2>/dev/null)"
+      weston_error="weston ended at once: $(cat "$dir/weston.out" "$dir/weston.log" 2>/dev/null |
+        grep -v '^ ' | tail -n 5)"
       return 1
     fi
     [ -S "$dir/runtime/wayland-0" ] && timeout 5 weston-info 2>/dev/null | grep -q "'xdg_wm_base'" &&
