@@ -6,6 +6,7 @@
 // Local
 #include "board/layout.h"
 #include "windows/designscale.h"
+#include "windows/form2help.h"
 #include "windows/game.h"
 #include "windows/module1.h"
 #include "windows/tileview.h"
@@ -112,6 +113,8 @@ void GameWindowTest::init()
 void GameWindowTest::cleanup()
 {
     delete game_;
+    // HELP opens a window of its own, which would outlive the test's QApplication otherwise.
+    delete module_.help;
 }
 
 void GameWindowTest::controlsStandWhereDesigned_data()
