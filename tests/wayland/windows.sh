@@ -25,10 +25,10 @@ fi
 # Only wayland: were Qt's wayland platform missing (Debian's qt6-wayland), Qt could not fall back
 # on another and would stop, failing the test.
 export QT_QPA_PLATFORM=wayland
-# Qt 6.4 asks Weston for text input (zwp_text_input_v1) through the default seat, and on the
-# first key a test sends a seatless Weston makes it crash there (a null seat in
-# QWaylandInputContext). A protocol Weston does not offer leaves Qt without an input method, as
-# it is on any desktop without one.
+# Qt 6.4 takes the text-input protocol Weston offers (zwp_text_input_v1) and reaches it through
+# the default seat; a seatless Weston leaves that null, and Qt crashes on the first key a test
+# sends. Asking for a protocol Weston does not offer leaves Qt without an input method, as on any
+# desktop that has none.
 export QT_WAYLAND_TEXT_INPUT_PROTOCOL=zwp_text_input_v2
 
 status=0
