@@ -28,13 +28,13 @@ class InfoRtfTest : public QObject
 
 private slots:
     void initTestCase();
-    void bytes();
-    void braces();
-    void fontsAndColours();
-    void sourceText_data();
-    void sourceText();
-    void badSource_data();
-    void badSource();
+    void isSevenBitInShortCrlfLines();
+    void groupsBalanceAndNothingFollowsTheDocument();
+    void textFontsAreCyrillicAndEveryFontAndColourDefined();
+    void everyWordOfTheSourceComesBack_data();
+    void everyWordOfTheSourceComesBack();
+    void aBrokenSourceIsNamedAndNothingIsWritten_data();
+    void aBrokenSourceIsNamedAndNothingIsWritten();
 
 private:
     QString plainText(const QByteArray& rtf);
@@ -150,7 +150,7 @@ QString InfoRtfTest::plainText(const QByteArray& bytes)
     return text;
 }
 
-void InfoRtfTest::bytes()
+void InfoRtfTest::isSevenBitInShortCrlfLines()
 {
     QVERIFY(rtf_.startsWith("{\\rtf1\\ansi\\ansicpg1251\\deff0"));
     QVERIFY(rtf_.endsWith("}\r\n"));
@@ -169,7 +169,7 @@ void InfoRtfTest::bytes()
     }
 }
 
-void InfoRtfTest::braces()
+void InfoRtfTest::groupsBalanceAndNothingFollowsTheDocument()
 {
     int depth = 0;
     qsizetype end = -1;
@@ -190,7 +190,7 @@ void InfoRtfTest::braces()
     QCOMPARE(rtf_.mid(end + 1), QByteArray("\r\n"));
 }
 
-void InfoRtfTest::fontsAndColours()
+void InfoRtfTest::textFontsAreCyrillicAndEveryFontAndColourDefined()
 {
     const QString rtf = QString::fromLatin1(rtf_);
     const qsizetype colourTable = rtf.indexOf(u"{\\colortbl");
@@ -220,7 +220,7 @@ void InfoRtfTest::fontsAndColours()
     }
 }
 
-void InfoRtfTest::sourceText_data()
+void InfoRtfTest::everyWordOfTheSourceComesBack_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("heading");
@@ -243,7 +243,7 @@ void InfoRtfTest::sourceText_data()
 
 // Every word of the source comes back from the RTF, and a heading comes back as a paragraph of
 // its own. A wrong code page, a wrong byte in the table, a lost span or a broken escape all show.
-void InfoRtfTest::sourceText()
+void InfoRtfTest::everyWordOfTheSourceComesBack()
 {
     QFETCH(QString, text);
     QFETCH(bool, heading);
@@ -263,7 +263,7 @@ void InfoRtfTest::sourceText()
     }
 }
 
-void InfoRtfTest::badSource_data()
+void InfoRtfTest::aBrokenSourceIsNamedAndNothingIsWritten_data()
 {
     QTest::addColumn<QByteArray>("source");
     QTest::addColumn<QString>("reason");
@@ -285,7 +285,7 @@ void InfoRtfTest::badSource_data()
 }
 
 // make_info names the file and the reason, fails, and leaves no output behind.
-void InfoRtfTest::badSource()
+void InfoRtfTest::aBrokenSourceIsNamedAndNothingIsWritten()
 {
     QFETCH(QByteArray, source);
     QFETCH(QString, reason);
