@@ -346,11 +346,24 @@ void GameWindowTest::aSetThatCannotBeReadDealsNothing_data()
         << "cut 9 12500"
         << "fish/c/9.bmp"
         << "holds 12,500 bytes; its header says it needs 12,534";
-    QTest::newRow("9.bmp claims more pixel bytes than it holds")
+    // A header may state more pixel bytes than the rows take: 5.bmp is read, and 7.bmp named.
+    QTest::newRow("5.bmp claims more pixel bytes than its rows take") << "o"
+                                                                      << "claim 5 20000, remove 7"
+                                                                      << "fish/o/7.bmp"
+                                                                      << "no such file";
+    QTest::newRow("9.bmp with a negative width")
         << "c"
-        << "claim 9 20000"
+        << "claim 9 -80 18"
         << "fish/c/9.bmp"
-        << "holds 12,534 bytes; its header says it needs 20,054";
+        << "the picture has no pixels (the header gives a width of -80 pixels";
+    QTest::newRow("9.bmp with a width of 0") << "c"
+                                             << "claim 9 0 18"
+                                             << "fish/c/9.bmp"
+                                             << "the header gives a width of 0 pixels";
+    QTest::newRow("9.bmp with a height of 0") << "c"
+                                              << "claim 9 0 22"
+                                              << "fish/c/9.bmp"
+                                              << "the header gives a height of 0 pixels";
     QTest::newRow("huge 2.bmp") << "h"
                                 << "huge 2"
                                 << "fish/h/2.bmp"
@@ -430,9 +443,9 @@ void GameWindowTest::aSetThatCannotBeReadDealsNothing()
             const int number = words[2].toInt();
             if (words[0] == QLatin1String("cut"))
                 picture.truncate(number);
-            else // the size of the pixels, at byte 34
-                for (int i = 0; i < 4; ++i)
-                    picture[34 + i] = char(number >> (8 * i));
+            else // a 32-bit number of the header: where given, else at 34, the pixels' size
+                for (int i = 0, at = words.value(3, QStringLiteral("34")).toInt(); i < 4; ++i)
+                    picture[at + i] = char(number >> (8 * i));
             QVERIFY(bytes.open(QIODevice::WriteOnly));
             bytes.write(picture);
         } else if (words[0] == QLatin1String("huge")) {
