@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBoundaryFinder>
 #include <QTimer>
 
 namespace {
@@ -401,6 +402,10 @@ void GameWindowTest::aSetThatCannotBeReadDealsNothing_data()
                                << ""
                                << "fish/Рыбы/1.bmp"
                                << "no such file";
+    // Emoji of two and of four UTF-16 units (a thumb with a skin tone), 30 of them.
+    const QString emoji = QString::fromUtf16(u"🐟👍🏽").repeated(15);
+    QTest::newRow("30 emoji") << emoji << "" << QStringLiteral("fish/%1/1.bmp").arg(emoji)
+                              << "no such file";
     const QString longName(1000, QLatin1Char('x'));
     // Shown by its ends, so that the message fits on the screen.
     QTest::newRow("1000 characters")
@@ -459,9 +464,21 @@ void GameWindowTest::aSetThatCannotBeReadDealsNothing()
     auto* box = game_->findChild<QMessageBox*>(QStringLiteral("problem"));
     QVERIFY(box);
     QVERIFY(box->isVisible());
-    // Long names may carry invisible breaks, so that the message wraps within the box.
+    // Long names may carry invisible breaks, so that the message wraps within the box; each
+    // stands between two whole characters, or the characters around it show broken. A break is a
+    // character of its own, so the breaks add just their number to the characters of the text.
     QString message = box->text() + QLatin1Char('\n') + box->informativeText();
+    auto characters = [](const QString& text) {
+        QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+        int count = 0;
+        while (finder.toNextBoundary() > 0)
+            ++count;
+        return count;
+    };
+    const int withBreaks = characters(message);
+    const int breaks = int(message.count(QChar(0x200B)));
     message.remove(QChar(0x200B));
+    QCOMPARE(withBreaks, characters(message) + breaks);
     QVERIFY2(message.contains(file), qPrintable(message));
     QVERIFY2(message.contains(reason, Qt::CaseInsensitive), qPrintable(message));
     for (const QLabel* label : box->findChildren<QLabel*>())
