@@ -14,6 +14,7 @@
 #include <QLocale>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QUrl>
 
 namespace {
 
@@ -66,9 +67,16 @@ Form1::Form1(QTextDocument* document, QWidget* parent) : QWidget(parent)
     document->setParent(RichTextBox1);
     RichTextBox1->setDocument(document);
     RichTextBox1->setOpenLinks(false);
+    connect(RichTextBox1, &QTextBrowser::anchorClicked, this, &Form1::RichTextBox1_AnchorClicked);
     zoom_ = std::make_unique<DocumentZoom>(document, RichTextBox1->viewport());
     layout_.place(RichTextBox1, {120, 120, 9315, 6555});
     resize(DesignScale().toPixelRect(QRectF(0, 0, 4680, 3195)).size());
+}
+
+void Form1::RichTextBox1_AnchorClicked(const QUrl& link)
+{
+    if (link.scheme().isEmpty() && link.path().isEmpty() && link.hasFragment())
+        RichTextBox1->scrollToAnchor(link.fragment());
 }
 
 void Form1::resizeEvent(QResizeEvent*)

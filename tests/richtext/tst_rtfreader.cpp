@@ -88,7 +88,7 @@ private slots:
     void rowsInARunMakeOneTable();
     void picturesShowAtTheirGoalSize_data();
     void picturesShowAtTheirGoalSize();
-    void hyperlinkFieldsBecomeLinks();
+    void linksAndBookmarksBecomeAnchors();
     void replacesWhatTheDocumentHeld();
     void refusesInputPastTheLimit();
 };
@@ -649,7 +649,7 @@ void RtfReaderTest::picturesShowAtTheirGoalSize()
     QCOMPARE(QColor(image.pixel(0, 0)).blue() > 200, true);
 }
 
-void RtfReaderTest::hyperlinkFieldsBecomeLinks()
+void RtfReaderTest::linksAndBookmarksBecomeAnchors()
 {
     QTextDocument doc;
     richtext::RtfReader reader;
@@ -663,6 +663,17 @@ void RtfReaderTest::hyperlinkFieldsBecomeLinks()
     QCOMPARE(fragmentWith(doc, QStringLiteral("top")).charFormat().anchorHref(),
              QStringLiteral("#top"));
     QVERIFY(!fragmentWith(doc, QStringLiteral("3")).charFormat().isAnchor());
+
+    // A bookmark names the character after it, in that character's own format: the place a link
+    // to "#english" leads to.
+    QVERIFY(reader.read(
+        R"({\rtf1 Rules{\*\bkmkstart english}{\*\bkmkend english}\par{\b English} text.})", &doc));
+    QCOMPARE(textOf(doc), QStringLiteral("Rules\nEnglish text."));
+    const QTextFragment anchor = fragmentWith(doc, QStringLiteral("E"));
+    QCOMPARE(anchor.text(), QStringLiteral("E"));
+    QCOMPARE(anchor.charFormat().anchorNames(), QStringList{QStringLiteral("english")});
+    QCOMPARE(anchor.charFormat().fontWeight(), QFont::Bold);
+    QVERIFY(fragmentWith(doc, QStringLiteral("nglish")).charFormat().anchorNames().isEmpty());
 }
 
 void RtfReaderTest::replacesWhatTheDocumentHeld()

@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
 
 namespace {
 
@@ -43,6 +44,7 @@ private slots:
     void showsTheDocumentInItsDesignedBox();
     void zoomsWithItsWindow_data();
     void zoomsWithItsWindow();
+    void aLinkScrollsToItsBookmark();
     void readsTheFileOncePerLoad();
     void aDocumentThatCannotBeReadOpensNoWindow_data();
     void aDocumentThatCannotBeReadOpensNoWindow();
@@ -126,6 +128,30 @@ void InfoWindowTest::zoomsWithItsWindow()
                             .arg(atZoom1.y())
                             .arg(now.x())
                             .arg(now.y())));
+}
+
+void InfoWindowTest::aLinkScrollsToItsBookmark()
+{
+    // A link on the first line, and its bookmark pages further down.
+    const QByteArray page = QByteArray("\\'cf\\'f0\\'e0\\'e2\\'e8\\'eb\\'e0\\par ").repeated(60);
+    write("{\\rtf1\\ansi\\ansicpg1251 {\\field{\\*\\fldinst{HYPERLINK \\\\l \"english\"}}"
+          "{\\fldrslt{\\ul English}}}\\par " +
+          page + "{\\*\\bkmkstart english}{\\*\\bkmkend english}Rules\\par " + page + "}");
+    Form1::showFor(module_, &startup_);
+    QVERIFY(QTest::qWaitForWindowExposed(module_.info));
+    QTextBrowser* box = module_.info->richTextBox();
+    const QTextDocument* document = box->document();
+    const QTextBlock rules = document->findBlockByNumber(61);
+    QCOMPARE(rules.text(), QStringLiteral("Rules"));
+    QVERIFY(box->cursorRect(QTextCursor(rules)).top() > box->viewport()->height());
+
+    QTest::mouseClick(box->viewport(), Qt::LeftButton, {},
+                      box->cursorRect(QTextCursor(document->begin())).center() + QPoint(8, 0));
+    const QRect shown = box->cursorRect(QTextCursor(rules));
+    QVERIFY2(shown.top() >= 0 && shown.bottom() < box->viewport()->height() / 4,
+             qPrintable(QStringLiteral("Rules at %1, the text box %2 high")
+                            .arg(shown.top())
+                            .arg(box->viewport()->height())));
 }
 
 void InfoWindowTest::readsTheFileOncePerLoad()
