@@ -227,7 +227,8 @@ void InfoRtfTest::everyWordOfTheSourceComesBack_data()
     QFile file(QStringLiteral(INFO_SOURCE));
     QVERIFY2(file.open(QIODevice::ReadOnly),
              qPrintable(file.fileName() + ": " + file.errorString()));
-    static const QRegularExpression markup(QStringLiteral("^(#+ |- |\\|=?)|\\*\\*|__|\\^\\^"));
+    static const QRegularExpression markup(
+        QStringLiteral("^(#+ |- |\\|=?)|\\*\\*|__|\\^\\^|\\[|\\]\\(#\\w+\\)"));
     const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
     for (qsizetype n = 0; n < lines.size(); ++n) {
         QString line = lines[n].trimmed();
@@ -282,6 +283,15 @@ void InfoRtfTest::aBrokenSourceIsNamedAndNothingIsWritten_data()
     QTest::newRow("widths") << QByteArray("|% 30 | 60\n| a | b\n")
                             << u":1: the column widths add up to 90 percent, not 100"_qs;
     QTest::newRow("third level") << QByteArray("### deep\n") << u":1: a heading is"_qs;
+    QTest::newRow("link to nowhere") << QByteArray("@bookmark here\nx\n\nsee [there](#there)\n")
+                                     << u":4: a link leads to #there, but no @bookmark there"_qs;
+    QTest::newRow("unclosed link") << QByteArray("a [link\ntext\n") << u":1: [ opens a link"_qs;
+    QTest::newRow("bookmark twice") << QByteArray("@bookmark a\nx\n\n@bookmark a\ny\n")
+                                    << u":4: bookmark a is set already, on line 1"_qs;
+    QTest::newRow("bookmark at the end")
+        << QByteArray("x\n@bookmark end\n") << u":2: @bookmark end has no text after it"_qs;
+    QTest::newRow("bookmark name")
+        << QByteArray("@bookmark 2nd\nx\n") << u":1: a bookmark's name is a letter"_qs;
 }
 
 // make_info names the file and the reason, fails, and leaves no output behind.
