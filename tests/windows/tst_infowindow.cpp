@@ -98,6 +98,9 @@ void InfoWindowTest::zoomsWithItsWindow_data()
     QTest::newRow("zoom 2") << QSize(1274, 906) << QRect(16, 16, 1242, 874) << 2.0;
     QTest::newRow("800 x 600, centred")
         << QSize(800, 600) << QRect(10, 26, 780, 548) << 800 / 637.0;
+    // No smaller than 478 x 340, zoom 0.75, where its 10-point text is still 10 pixels high.
+    QTest::newRow("300 x 200, held at its smallest")
+        << QSize(300, 200) << QRect(6, 6, 466, 328) << 478 / 637.0;
 }
 
 void InfoWindowTest::zoomsWithItsWindow()
