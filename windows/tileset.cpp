@@ -26,23 +26,26 @@ namespace {
 struct BitmapHeader
 {
     qint64 headerBytes = 0; // what the file and info headers take (54 while that is unknown)
-    QSize size;             // width x height in pixels; invalid if the header is cut short
+    bool complete = false;  // the file holds all of them
+    QSize size;             // width x height in pixels, as the header gives them (height made
+                            // positive: a top-down bitmap gives it negative)
     qint64 pixelOffset = 0;
     int bitsPerPixel = 0;
     quint32 compression = 0;
     qint64 imageBytes = 0; // the pixel bytes the header states, 0 where it leaves them out
 
-    // The bytes a whole file of this header holds: up to the pixels, and every row of them
-    // (rows padded to whole 32-bit words). Only for sides up to a few thousand pixels.
+    // The bytes a whole file of this header holds: up to the pixels, and every row of them (rows
+    // padded to whole 32-bit words). Some writers state more pixel bytes than the rows take; the
+    // rows are what the picture needs, so only a compressed bitmap, whose rows have no size of
+    // their own, is held to the stated figure. Only for sides of 1 to a few thousand pixels.
     qint64 bytesNeeded() const
     {
         constexpr quint32 kRgb = 0, kBitFields = 3, kAlphaBitFields = 6;
-        qint64 pixels = imageBytes;
         if (compression == kRgb || compression == kBitFields || compression == kAlphaBitFields) {
             const qint64 stride = (qint64(size.width()) * bitsPerPixel + 31) / 32 * 4;
-            pixels = std::max(pixels, stride * size.height());
+            return pixelOffset + stride * size.height();
         }
-        return pixelOffset + pixels;
+        return pixelOffset + imageBytes;
     }
 };
 
@@ -67,6 +70,7 @@ BitmapHeader readBitmapHeader(QIODevice& device)
     header.headerBytes = 14 + (os2 ? 12 : 40);
     if (head.size() < header.headerBytes)
         return header;
+    header.complete = true;
     if (os2) {
         header.size = QSize(int(number(18, 2)), int(number(20, 2)));
         header.pixelOffset = number(10, 4);
@@ -125,8 +129,14 @@ QImage TileSet::loadPicture(const QString& path, QString* error)
     BitmapHeader header;
     if (bitmap) {
         header = readBitmapHeader(file);
-        if (!header.size.isValid())
+        if (!header.complete)
             return cutShort(QStringLiteral("its header alone takes"), header.headerBytes);
+        const bool noWidth = header.size.width() <= 0;
+        if (noWidth || header.size.height() <= 0)
+            return fail(QStringLiteral("the picture has no pixels (the header gives a %1 of %2 "
+                                       "pixels; a face needs at least 1 on a side)")
+                            .arg(noWidth ? QStringLiteral("width") : QStringLiteral("height"))
+                            .arg(noWidth ? header.size.width() : header.size.height()));
     }
     QImageReader reader(&file, bitmap ? QByteArray("bmp") : QByteArray());
     QSize size = reader.size();
