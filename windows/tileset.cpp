@@ -46,12 +46,11 @@ struct BitmapHeader
     }
 };
 
+// Reads the header from device, which stands at the file's first byte, and leaves it there: a seek
+// would drop the bytes the device has read ahead, and it would read them all again.
 BitmapHeader readBitmapHeader(QIODevice& device)
 {
-    const qint64 at = device.pos();
-    device.seek(0);
-    const QByteArray head = device.read(54);
-    device.seek(at);
+    const QByteArray head = device.peek(54);
     auto number = [&](int at, int bytes) {
         qint64 value = 0;
         for (int i = bytes - 1; i >= 0; --i)
@@ -129,6 +128,7 @@ QImage TileSet::loadPicture(const QString& path, QString* error)
             return cutShort(QStringLiteral("its header alone takes"), header.headerBytes);
     }
     QImageReader reader(&file, bitmap ? QByteArray("bmp") : QByteArray());
+    reader.setAutoDetectImageFormat(!bitmap);
     QSize size = reader.size();
     if (!size.isValid())
         size = header.size;
