@@ -14,6 +14,7 @@
 #include "bench/benchoptions.h"
 #include "tests/support/playing.h"
 #include "windows/game.h"
+#include "windows/keepfreedmemory.h"
 #include "windows/module1.h"
 #include "windows/tileview.h"
 
@@ -44,6 +45,7 @@ double cpuSeconds()
 
 int main(int argc, char* argv[])
 {
+    keepFreedMemory(); // as the game does
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
