@@ -5,6 +5,7 @@
 
 // Local
 #include "board/facepath.h"
+#include "windows/clearuppervectorstate.h"
 #include "windows/problem.h"
 
 // Qt
@@ -183,6 +184,7 @@ QPixmap scaledFace(const QPixmap& face, double factor, qreal devicePixelRatio)
     const QSize target = (QSizeF(face.size()) * factor).toSize() * devicePixelRatio;
     if (target == face.size() || target.isEmpty())
         return face;
+    clearUpperVectorState(); // the smooth scaling below is SSE code
     QImage image = face.toImage();
     const int whole = std::min(2, int(std::ceil(factor * devicePixelRatio)));
     if (whole > 1)
