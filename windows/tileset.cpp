@@ -173,8 +173,6 @@ std::optional<Faces> TileSet::loadOrTell(const QString& cardSet, QWidget* window
     return faces;
 }
 
-namespace {
-
 // A face enlarged for the screen. Faces are small drawings with crisp, antialiased lines. Scaled
 // smoothly in one step they blur; pixel by pixel they turn blocky at large factors. Doubling the
 // pixels first and scaling smoothly from there keeps the lines crisp without visible blocks (we
@@ -195,8 +193,6 @@ QPixmap scaledFace(const QPixmap& face, double factor, qreal devicePixelRatio)
     shown.setDevicePixelRatio(devicePixelRatio);
     return shown;
 }
-
-} // namespace
 
 Faces scaledFaces(const Faces& faces, double zoom, qreal devicePixelRatio)
 {
