@@ -112,11 +112,12 @@ QImage TileSet::loadPicture(const QString& path, QString* error)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(info.exists() ? file.errorString() : QStringLiteral("there is no such file"));
-    if (file.size() == 0)
+    const qint64 fileBytes = file.size(); // asked once: every asking is a system call
+    if (fileBytes == 0)
         return fail(QStringLiteral("the file is empty"));
     auto cutShort = [&](const QString& part, qint64 needed) {
         return fail(QStringLiteral("the file is cut short (it holds %1 bytes; %2 %3)")
-                        .arg(byteCount(file.size()), part, byteCount(needed)));
+                        .arg(byteCount(fileBytes), part, byteCount(needed)));
     };
 
     // A bitmap goes straight to the built-in BMP reader, which spares loading every image plugin
@@ -140,7 +141,7 @@ QImage TileSet::loadPicture(const QString& path, QString* error)
                         .arg(size.height())
                         .arg(kMaxSide));
     if (bitmap && header.size.width() <= kMaxSide && header.size.height() <= kMaxSide &&
-        file.size() < header.bytesNeeded())
+        fileBytes < header.bytesNeeded())
         return cutShort(QStringLiteral("its header says it needs"), header.bytesNeeded());
     QImage image = reader.read();
     if (image.isNull())
