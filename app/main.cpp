@@ -5,6 +5,7 @@
 // closes.
 
 // Local
+#include "windows/keepfreedmemory.h"
 #include "windows/module1.h"
 #include "windows/startup.h"
 #include "windows/tileviewaccessible.h"
@@ -15,6 +16,7 @@
 
 int main(int argc, char* argv[])
 {
+    keepFreedMemory();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("fishpairs"));
     // The board's 132 tiles as buttons for screen readers.

@@ -5,6 +5,7 @@
 
 // Local
 #include "board/facepath.h"
+#include "windows/clearuppervectorstate.h"
 #include "windows/problem.h"
 
 // Qt
@@ -49,12 +50,11 @@ struct BitmapHeader
     }
 };
 
+// Reads the header from device, which stands at the file's first byte, and leaves it there: a seek
+// would drop the bytes the device has read ahead, and it would read them all again.
 BitmapHeader readBitmapHeader(QIODevice& device)
 {
-    const qint64 at = device.pos();
-    device.seek(0);
-    const QByteArray head = device.read(54);
-    device.seek(at);
+    const QByteArray head = device.peek(54);
     auto number = [&](int at, int bytes) {
         qint64 value = 0;
         for (int i = bytes - 1; i >= 0; --i)
@@ -116,11 +116,12 @@ QImage TileSet::loadPicture(const QString& path, QString* error)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(info.exists() ? file.errorString() : QStringLiteral("there is no such file"));
-    if (file.size() == 0)
+    const qint64 fileBytes = file.size(); // asked once: every asking is a system call
+    if (fileBytes == 0)
         return fail(QStringLiteral("the file is empty"));
     auto cutShort = [&](const QString& part, qint64 needed) {
         return fail(QStringLiteral("the file is cut short (it holds %1 bytes; %2 %3)")
-                        .arg(byteCount(file.size()), part, byteCount(needed)));
+                        .arg(byteCount(fileBytes), part, byteCount(needed)));
     };
 
     // A bitmap goes straight to the built-in BMP reader, which spares loading every image plugin
@@ -139,6 +140,7 @@ QImage TileSet::loadPicture(const QString& path, QString* error)
                             .arg(noWidth ? header.size.width() : header.size.height()));
     }
     QImageReader reader(&file, bitmap ? QByteArray("bmp") : QByteArray());
+    reader.setAutoDetectImageFormat(!bitmap);
     QSize size = reader.size();
     if (!size.isValid())
         size = header.size;
@@ -149,7 +151,7 @@ QImage TileSet::loadPicture(const QString& path, QString* error)
                         .arg(size.height())
                         .arg(kMaxSide));
     if (bitmap && header.size.width() <= kMaxSide && header.size.height() <= kMaxSide &&
-        file.size() < header.bytesNeeded())
+        fileBytes < header.bytesNeeded())
         return cutShort(QStringLiteral("its header says it needs"), header.bytesNeeded());
     QImage image = reader.read();
     if (image.isNull())
@@ -182,8 +184,6 @@ std::optional<Faces> TileSet::loadOrTell(const QString& cardSet, QWidget* window
     return faces;
 }
 
-namespace {
-
 // A face enlarged for the screen. Faces are small drawings with crisp, antialiased lines. Scaled
 // smoothly in one step they blur; pixel by pixel they turn blocky at large factors. Doubling the
 // pixels first and scaling smoothly from there keeps the lines crisp without visible blocks (we
@@ -193,6 +193,7 @@ QPixmap scaledFace(const QPixmap& face, double factor, qreal devicePixelRatio)
     const QSize target = (QSizeF(face.size()) * factor).toSize() * devicePixelRatio;
     if (target == face.size() || target.isEmpty())
         return face;
+    clearUpperVectorState(); // the smooth scaling below is SSE code
     QImage image = face.toImage();
     const int whole = std::min(2, int(std::ceil(factor * devicePixelRatio)));
     if (whole > 1)
@@ -203,8 +204,6 @@ QPixmap scaledFace(const QPixmap& face, double factor, qreal devicePixelRatio)
     shown.setDevicePixelRatio(devicePixelRatio);
     return shown;
 }
-
-} // namespace
 
 Faces scaledFaces(const Faces& faces, double zoom, qreal devicePixelRatio)
 {
