@@ -6,6 +6,7 @@
 
 // Local
 #include "windows/gamenote.h"
+#include "windows/keepfreedmemory.h"
 #include "windows/module1.h"
 #include "windows/startup.h"
 #include "windows/tileviewaccessible.h"
@@ -16,6 +17,7 @@
 
 int main(int argc, char* argv[])
 {
+    keepFreedMemory();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("fishpairs"));
     // The board's 132 tiles as buttons for screen readers.

@@ -24,15 +24,6 @@ bool isDoubleByte(int number)
     }
 }
 
-const SingleByteTable* ownTable(int number)
-{
-    for (int i = 0; i < kSingleByteTableCount; ++i) {
-        if (kSingleByteTables[i].codePage == number)
-            return &kSingleByteTables[i];
-    }
-    return nullptr;
-}
-
 QStringDecoder qtDecoder(int number)
 {
     // ICU knows most pages under one of these spellings; 1361 (Johab) it may not know at all.
@@ -81,7 +72,7 @@ CodePage::CodePage(int number)
         return;
     }
 
-    const SingleByteTable* table = ownTable(number);
+    const SingleByteTable* table = findSingleByteTable(number);
     if (!table && number != 1252) {
         QStringDecoder decoder = qtDecoder(number);
         if (decoder.isValid()) {
@@ -96,7 +87,7 @@ CodePage::CodePage(int number)
     }
     if (!table) {
         number = 1252;
-        table = ownTable(1252);
+        table = findSingleByteTable(1252);
     }
     number_ = number;
     for (int b = 0; b < 0x80; ++b)

@@ -4,7 +4,8 @@
 #pragma once
 
 // The single-byte code pages the reader decodes from its own tables, so that the Windows and DOS
-// code pages that RTF files use most work even where the Qt codecs lack them.
+// code pages that RTF files use most work even where the Qt codecs lack them. Plain C++ without
+// Qt: info.rtf's generator encodes with the same tables.
 
 namespace richtext {
 
@@ -16,5 +17,15 @@ struct SingleByteTable
 
 extern const SingleByteTable kSingleByteTables[];
 extern const int kSingleByteTableCount;
+
+// The table of codePage, or nullptr when there is none.
+inline const SingleByteTable* findSingleByteTable(int codePage)
+{
+    for (int i = 0; i < kSingleByteTableCount; ++i) {
+        if (kSingleByteTables[i].codePage == codePage)
+            return &kSingleByteTables[i];
+    }
+    return nullptr;
+}
 
 } // namespace richtext

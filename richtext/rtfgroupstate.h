@@ -21,6 +21,7 @@ struct RtfGroupState
         ColorTable,       // only the ';' separators matter
         Picture,          // hex digits of a \pict
         FieldInstruction, // \fldinst, read for HYPERLINK targets
+        BookmarkName,     // {\*\bkmkstart name}: where a link "#name" (HYPERLINK \l) leads
     };
 
     // Character formatting. Equality decides whether two runs of text may share one format.

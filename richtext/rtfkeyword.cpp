@@ -62,7 +62,7 @@ constexpr Entry kDestinationWords[] = {
     {"atnref", K::SkipDestination},
     {"atntime", K::SkipDestination},
     {"atnicn", K::SkipDestination},
-    {"bkmkstart", K::SkipDestination},
+    {"bkmkstart", K::BookmarkStart},
     {"bkmkend", K::SkipDestination},
     {"objdata", K::SkipDestination},
     {"objclass", K::SkipDestination},

@@ -42,6 +42,7 @@ enum class RtfKeyword : std::uint8_t {
     Picture,
     FieldInstruction,
     FieldResult,
+    BookmarkStart,
     ShapePicture,
     NonShapePicture,
     NestedTableProperties,

@@ -131,6 +131,8 @@ bool RtfParser::closeGroup()
         finishPicture(closed.inShapePicture);
     else if (closed.destination == Dest::FieldInstruction && parent != Dest::FieldInstruction)
         finishFieldInstruction();
+    else if (closed.destination == Dest::BookmarkName && parent != Dest::BookmarkName)
+        finishBookmark();
     return !stack_.empty();
 }
 
@@ -249,6 +251,7 @@ void RtfParser::onText(QByteArrayView bytes)
         return;
     case Dest::Text:
     case Dest::FieldInstruction:
+    case Dest::BookmarkName:
         addBytes(bytes);
         return;
     }
@@ -326,7 +329,10 @@ void RtfParser::emitText(QStringView text)
         if (s.character.hidden)
             return;
         syncFormats();
-        builder_.appendText(text);
+        if (!pendingAnchors_.isEmpty())
+            text = emitAnchor(text);
+        if (!text.isEmpty())
+            builder_.appendText(text);
         if (!s.inShapePicture)
             shapePictureShown_ = false;
         break;
@@ -342,6 +348,10 @@ void RtfParser::emitText(QStringView text)
     case Dest::FieldInstruction:
         if (fieldInstruction_.size() < kMaxFieldInstruction)
             fieldInstruction_.append(text);
+        break;
+    case Dest::BookmarkName:
+        if (bookmarkName_.size() < kMaxBookmarkName)
+            bookmarkName_.append(text.first(qMin<qsizetype>(text.size(), kMaxBookmarkName)));
         break;
     case Dest::ColorTable:
     case Dest::Picture:
@@ -431,6 +441,30 @@ void RtfParser::finishPicture(bool inShapePicture)
     syncFormats();
     builder_.appendImage(decoded.image, decoded.size);
     shapePictureShown_ = inShapePicture;
+}
+
+QStringView RtfParser::emitAnchor(QStringView text)
+{
+    // Its first character, a surrogate pair whole, in the format of the text with the names
+    // added; the rest of the text as it is.
+    const qsizetype first = text.size() > 1 && text[0].isHighSurrogate() ? 2 : 1;
+    QTextCharFormat format = charFormat(state().character, fonts_, colors_, links_);
+    format.setAnchor(true);
+    format.setAnchorNames(std::exchange(pendingAnchors_, {}));
+    builder_.setCharFormat(format);
+    builder_.appendText(text.first(first));
+    formatsValid_ = false;
+    syncFormats();
+    return text.sliced(first);
+}
+
+void RtfParser::finishBookmark()
+{
+    const QString name = std::exchange(bookmarkName_, {}).trimmed();
+    if (name.isEmpty() || bookmarks_ >= kMaxBookmarks)
+        return;
+    ++bookmarks_;
+    pendingAnchors_.append(name);
 }
 
 void RtfParser::finishFieldInstruction()

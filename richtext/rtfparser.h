@@ -43,6 +43,8 @@ class RtfParser
 public:
     static constexpr int kMaxDepth = 1024;
     static constexpr int kMaxLinks = 4096;
+    static constexpr int kMaxBookmarks = 4096;
+    static constexpr int kMaxBookmarkName = 256;      // characters
     static constexpr int kMaxFieldInstruction = 4096; // characters
     // Font sizes are clamped to 300 pt: Qt's layout takes seconds for text some inches tall in
     // narrow table cells, and no document means that.
@@ -97,6 +99,8 @@ private:
     void onFontNameText(QByteArrayView bytes);
     void addBytes(QByteArrayView bytes);
     void emitText(QStringView text);
+    // Writes the first character of text as the anchor of the pending bookmarks; returns the rest.
+    QStringView emitAnchor(QStringView text);
     void emitChar(char16_t c);
     void settle(); // emits what the decoder holds
     const CodePage& textCodePage();
@@ -108,6 +112,7 @@ private:
     void endParagraph(bool keepEmpty = true);
     void finishPicture(bool inShapePicture);
     void finishFieldInstruction();
+    void finishBookmark();
 
     RtfTokenizer tokenizer_;
     RtfDocumentBuilder builder_;
@@ -135,6 +140,10 @@ private:
     QString fieldInstruction_;
     QStringList links_;
     int pendingLink_ = 0; // the link the next \fldrslt shows, 0 for none
+    QString bookmarkName_;
+    int bookmarks_ = 0;
+    // Bookmarks that start here; the next character of text carries their names as anchors.
+    QStringList pendingAnchors_;
 
     bool formatsValid_ = false;
     RtfGroupState::Char syncedChar_;

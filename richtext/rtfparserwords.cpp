@@ -87,6 +87,10 @@ void RtfParser::onDestinationWord(RtfKeyword keyword)
         s.destination = Dest::FieldInstruction;
         fieldInstruction_.clear();
         break;
+    case K::BookmarkStart:
+        s.destination = Dest::BookmarkName;
+        bookmarkName_.clear();
+        break;
     case K::FieldResult:
         if (s.destination == Dest::Text) {
             s.character.link = pendingLink_;

@@ -14,12 +14,23 @@
 #include <QLocale>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QUrl>
+
+// Standard library
+#include <cmath>
 
 namespace {
 
 // What the zoom fits into the window: the text box with its margins repeated at its right and
 // bottom.
 const QRectF kDesignArea(0, 0, 120 + 9315 + 120, 120 + 6555 + 120);
+
+// The window is never smaller than the design area at this zoom. info.rtf's smallest text, its
+// body in Arial 10 pt, is then 10 pixels (Liberation Sans: an x-height of 5 pixels, capitals of
+// 7), and every word of it, Russian or English, still reads; at 0.6 (8 pixels) the Cyrillic
+// letters of three or four strokes (ш, щ, ы, м) run together, and at the 300 x 200 pixels of a
+// window with no minimum (zoom 0.44) nothing reads at all.
+constexpr double kSmallestZoom = 0.75;
 
 } // namespace
 
@@ -66,9 +77,18 @@ Form1::Form1(QTextDocument* document, QWidget* parent) : QWidget(parent)
     document->setParent(RichTextBox1);
     RichTextBox1->setDocument(document);
     RichTextBox1->setOpenLinks(false);
+    connect(RichTextBox1, &QTextBrowser::anchorClicked, this, &Form1::RichTextBox1_AnchorClicked);
     zoom_ = std::make_unique<DocumentZoom>(document, RichTextBox1->viewport());
     layout_.place(RichTextBox1, {120, 120, 9315, 6555});
+    const QSizeF smallest = DesignScale(kSmallestZoom).toPixels(kDesignArea).size();
+    setMinimumSize(int(std::ceil(smallest.width())), int(std::ceil(smallest.height())));
     resize(DesignScale().toPixelRect(QRectF(0, 0, 4680, 3195)).size());
+}
+
+void Form1::RichTextBox1_AnchorClicked(const QUrl& link)
+{
+    if (link.scheme().isEmpty() && link.path().isEmpty() && link.hasFragment())
+        RichTextBox1->scrollToAnchor(link.fragment());
 }
 
 void Form1::resizeEvent(QResizeEvent*)

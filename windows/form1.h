@@ -15,6 +15,7 @@
 
 class QTextBrowser;
 class QTextDocument;
+class QUrl;
 struct Module1;
 
 // The info window "Form1": the document info.rtf from the working directory, read once per load.
@@ -40,6 +41,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // A link within the document ("#name", to a bookmark) scrolls there; the window opens
+    // nothing outside it.
+    void RichTextBox1_AnchorClicked(const QUrl& link);
+
     QTextBrowser* RichTextBox1;
     DesignLayout layout_;
     std::unique_ptr<DocumentZoom> zoom_;

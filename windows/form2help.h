@@ -41,7 +41,6 @@ protected:
 
 private:
     Faces Image2;
-    Faces shown_; // Image2 scaled for the zoom and the screen
     QPushButton* Command1;
     DesignLayout layout_;
     DesignScale scale_;

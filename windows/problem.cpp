@@ -4,19 +4,33 @@
 #include "windows/problem.h"
 
 // Qt
+#include <QList>
 #include <QMessageBox>
+#include <QTextBoundaryFinder>
 
 namespace {
+
+// Where the characters a reader sees (grapheme clusters: an emoji of two UTF-16 units, a flag of
+// two such emoji, a letter with its accents) begin in run, and where the last one ends.
+QList<qsizetype> characterBounds(const QString& run)
+{
+    QList<qsizetype> bounds{0};
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, run);
+    for (qsizetype at = finder.toNextBoundary(); at > 0; at = finder.toNextBoundary())
+        bounds.append(at);
+    return bounds;
+}
 
 // A message box breaks lines at spaces only, so a long name without one (a tile-set name of a
 // thousand letters, a deep path) would run off its edge, or wrapped, off the screen. Such a run
 // keeps its two ends (a path's first folder and its file) around an ellipsis, and a zero-width
-// space every so often gives the rest places to break, showing as nothing.
+// space every so often gives the rest places to break, showing as nothing. Both count and cut
+// whole characters: a cut inside one would show it broken.
 QString breakable(const QString& text)
 {
     constexpr qsizetype kLongestShown = 100;
     constexpr qsizetype kEnd = 48;
-    constexpr int kLongestLine = 40;
+    constexpr qsizetype kLongestLine = 40;
     QString out;
     qsizetype start = 0;
     while (start < text.size()) {
@@ -24,10 +38,19 @@ QString breakable(const QString& text)
         while (end < text.size() && !text[end].isSpace())
             ++end;
         QString run = text.mid(start, end - start);
-        if (run.size() > kLongestShown)
-            run = run.left(kEnd) + QChar(0x2026) + run.right(kEnd);
-        for (qsizetype at = 0; at < run.size(); at += kLongestLine)
-            out += (at > 0 ? QString(QChar(0x200B)) : QString()) + run.mid(at, kLongestLine);
+        QList<qsizetype> bounds = characterBounds(run);
+        const qsizetype characters = bounds.size() - 1;
+        if (characters > kLongestShown) {
+            run = run.left(bounds[kEnd]) + QChar(0x2026) + run.mid(bounds[characters - kEnd]);
+            bounds = characterBounds(run);
+        }
+        const qsizetype shown = bounds.size() - 1;
+        for (qsizetype k = 0; k < shown; k += kLongestLine) {
+            if (k > 0)
+                out += QChar(0x200B);
+            out += QStringView(run).sliced(bounds[k],
+                                           bounds[qMin(k + kLongestLine, shown)] - bounds[k]);
+        }
         while (end < text.size() && text[end].isSpace())
             out += text[end++];
         start = end;

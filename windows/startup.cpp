@@ -13,6 +13,7 @@
 #include "windows/tilesetsuggestions.h"
 
 // Qt
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,7 +35,11 @@ QLabel* shipPicture(QWidget* parent)
     picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picture->setLineWidth(2);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picture->setPixmap(QPixmap(QStringLiteral(":/startup.bmp")));
+    // Read by the built-in bitmap reader alone: a reader left to guess the format loads every
+    // image plugin and lets each look at the picture first.
+    QImageReader ship(QStringLiteral(":/startup.bmp"), "bmp");
+    ship.setAutoDetectImageFormat(false);
+    picture->setPixmap(QPixmap::fromImage(ship.read()));
     picture->setFocusPolicy(Qt::StrongFocus);
     picture->setAccessibleName(QStringLiteral("A sailing ship under a cloudy sky"));
     picture->setPalette(systemColours());

@@ -5,6 +5,7 @@
 
 // Local
 #include "board/facepath.h"
+#include "windows/clearuppervectorstate.h"
 #include "windows/problem.h"
 
 // Qt
@@ -26,32 +27,34 @@ namespace {
 struct BitmapHeader
 {
     qint64 headerBytes = 0; // what the file and info headers take (54 while that is unknown)
-    QSize size;             // width x height in pixels; invalid if the header is cut short
+    bool complete = false;  // the file holds all of them
+    QSize size;             // width x height in pixels, as the header gives them (height made
+                            // positive: a top-down bitmap gives it negative)
     qint64 pixelOffset = 0;
     int bitsPerPixel = 0;
     quint32 compression = 0;
     qint64 imageBytes = 0; // the pixel bytes the header states, 0 where it leaves them out
 
-    // The bytes a whole file of this header holds: up to the pixels, and every row of them
-    // (rows padded to whole 32-bit words). Only for sides up to a few thousand pixels.
+    // The bytes a whole file of this header holds: up to the pixels, and every row of them (rows
+    // padded to whole 32-bit words). Some writers state more pixel bytes than the rows take; the
+    // rows are what the picture needs, so only a compressed bitmap, whose rows have no size of
+    // their own, is held to the stated figure. Only for sides of 1 to a few thousand pixels.
     qint64 bytesNeeded() const
     {
         constexpr quint32 kRgb = 0, kBitFields = 3, kAlphaBitFields = 6;
-        qint64 pixels = imageBytes;
         if (compression == kRgb || compression == kBitFields || compression == kAlphaBitFields) {
             const qint64 stride = (qint64(size.width()) * bitsPerPixel + 31) / 32 * 4;
-            pixels = std::max(pixels, stride * size.height());
+            return pixelOffset + stride * size.height();
         }
-        return pixelOffset + pixels;
+        return pixelOffset + imageBytes;
     }
 };
 
+// Reads the header from device, which stands at the file's first byte, and leaves it there: a seek
+// would drop the bytes the device has read ahead, and it would read them all again.
 BitmapHeader readBitmapHeader(QIODevice& device)
 {
-    const qint64 at = device.pos();
-    device.seek(0);
-    const QByteArray head = device.read(54);
-    device.seek(at);
+    const QByteArray head = device.peek(54);
     auto number = [&](int at, int bytes) {
         qint64 value = 0;
         for (int i = bytes - 1; i >= 0; --i)
@@ -67,6 +70,7 @@ BitmapHeader readBitmapHeader(QIODevice& device)
     header.headerBytes = 14 + (os2 ? 12 : 40);
     if (head.size() < header.headerBytes)
         return header;
+    header.complete = true;
     if (os2) {
         header.size = QSize(int(number(18, 2)), int(number(20, 2)));
         header.pixelOffset = number(10, 4);
@@ -112,11 +116,12 @@ QImage TileSet::loadPicture(const QString& path, QString* error)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(info.exists() ? file.errorString() : QStringLiteral("there is no such file"));
-    if (file.size() == 0)
+    const qint64 fileBytes = file.size(); // asked once: every asking is a system call
+    if (fileBytes == 0)
         return fail(QStringLiteral("the file is empty"));
     auto cutShort = [&](const QString& part, qint64 needed) {
         return fail(QStringLiteral("the file is cut short (it holds %1 bytes; %2 %3)")
-                        .arg(byteCount(file.size()), part, byteCount(needed)));
+                        .arg(byteCount(fileBytes), part, byteCount(needed)));
     };
 
     // A bitmap goes straight to the built-in BMP reader, which spares loading every image plugin
@@ -125,10 +130,17 @@ QImage TileSet::loadPicture(const QString& path, QString* error)
     BitmapHeader header;
     if (bitmap) {
         header = readBitmapHeader(file);
-        if (!header.size.isValid())
+        if (!header.complete)
             return cutShort(QStringLiteral("its header alone takes"), header.headerBytes);
+        const bool noWidth = header.size.width() <= 0;
+        if (noWidth || header.size.height() <= 0)
+            return fail(QStringLiteral("the picture has no pixels (the header gives a %1 of %2 "
+                                       "pixels; a face needs at least 1 on a side)")
+                            .arg(noWidth ? QStringLiteral("width") : QStringLiteral("height"))
+                            .arg(noWidth ? header.size.width() : header.size.height()));
     }
     QImageReader reader(&file, bitmap ? QByteArray("bmp") : QByteArray());
+    reader.setAutoDetectImageFormat(!bitmap);
     QSize size = reader.size();
     if (!size.isValid())
         size = header.size;
@@ -139,7 +151,7 @@ QImage TileSet::loadPicture(const QString& path, QString* error)
                         .arg(size.height())
                         .arg(kMaxSide));
     if (bitmap && header.size.width() <= kMaxSide && header.size.height() <= kMaxSide &&
-        file.size() < header.bytesNeeded())
+        fileBytes < header.bytesNeeded())
         return cutShort(QStringLiteral("its header says it needs"), header.bytesNeeded());
     QImage image = reader.read();
     if (image.isNull())
@@ -172,8 +184,6 @@ std::optional<Faces> TileSet::loadOrTell(const QString& cardSet, QWidget* window
     return faces;
 }
 
-namespace {
-
 // A face enlarged for the screen. Faces are small drawings with crisp, antialiased lines. Scaled
 // smoothly in one step they blur; pixel by pixel they turn blocky at large factors. Doubling the
 // pixels first and scaling smoothly from there keeps the lines crisp without visible blocks (we
@@ -183,6 +193,7 @@ QPixmap scaledFace(const QPixmap& face, double factor, qreal devicePixelRatio)
     const QSize target = (QSizeF(face.size()) * factor).toSize() * devicePixelRatio;
     if (target == face.size() || target.isEmpty())
         return face;
+    clearUpperVectorState(); // the smooth scaling below is SSE code
     QImage image = face.toImage();
     const int whole = std::min(2, int(std::ceil(factor * devicePixelRatio)));
     if (whole > 1)
@@ -193,8 +204,6 @@ QPixmap scaledFace(const QPixmap& face, double factor, qreal devicePixelRatio)
     shown.setDevicePixelRatio(devicePixelRatio);
     return shown;
 }
-
-} // namespace
 
 Faces scaledFaces(const Faces& faces, double zoom, qreal devicePixelRatio)
 {

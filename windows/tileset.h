@@ -21,8 +21,9 @@ class QWidget;
 inline constexpr int kFaces = board::Board::kFaces;
 using Faces = std::array<QPixmap, kFaces>;
 
-// Every face enlarged by zoom for a screen of devicePixelRatio, sharp and of even lines; a face
-// without a picture stays without one.
+// A face enlarged by zoom for a screen of devicePixelRatio, sharp and of even lines.
+QPixmap scaledFace(const QPixmap& face, double zoom, qreal devicePixelRatio);
+// Every face so enlarged; a face without a picture stays without one.
 Faces scaledFaces(const Faces& faces, double zoom, qreal devicePixelRatio);
 
 // Reads the 44 face pictures of a tile set, fish/<name>/1.bmp .. 44.bmp under the working

@@ -65,12 +65,21 @@ void TileView::setKeepClearOf(const QList<QRectF>& controls)
 
 board::TilePlace TileView::drawnPlace(int p, board::TilePlace place) const
 {
+    return drawnPlace(p, place, board_.SelectedFace() > -1 && board_.SelectedPosition() == p);
+}
+
+board::TilePlace TileView::drawnPlace(int p, board::TilePlace place, bool lifted) const
+{
     // The lift and the hint move a tile only along the diagonal up and to the right, so its
     // place is its design place plus one offset, and holding it back means capping that offset.
     const board::layout::Place design = board::layout::kPlaces[p];
     const double offset = place.left - design.left;
     if (offset <= board::Board::kLift || offset != design.top - place.top)
         return place; // at rest, lifted, or parked
+    // However often HINT is pressed, its pair shows two presses' shift: moved alike, the two
+    // tiles never run into each other, and the hint stays near where the pair is on the board.
+    const double lift = lifted ? board::Board::kLift : 0.0;
+    const double shown = std::min(offset - lift, 2.0 * board::Board::kHintShift) + lift;
     const QSizeF size = QSizeF(pictureSize(p)) * DesignScale::kTwipsPerPixel;
     const QRectF view(scale_.toTwips(QPointF(0, 0)), scale_.toTwips(QPointF(width(), height())));
     // How far the tile may go before its right edge leaves the view or its top edge does.
@@ -84,7 +93,7 @@ board::TilePlace TileView::drawnPlace(int p, board::TilePlace place) const
         if (enters < leaves && enters >= 0)
             room = std::min(room, enters);
     }
-    const double held = std::clamp(offset, 0.0, std::max(room, double(board::Board::kLift)));
+    const double held = std::clamp(shown, 0.0, std::max(room, double(board::Board::kLift)));
     return {float(design.left + held), float(design.top - held)};
 }
 
@@ -170,10 +179,14 @@ void TileView::paintRing(QPainter& painter, int p, const QColor& colour) const
 
 void TileView::showMoves(const board::Outcome& outcome)
 {
-    for (const board::TileMove& move : outcome.moves) {
-        update(withRing(rectAt(move.position, move.from)));
-        update(withRing(rectAt(move.position, move.to)));
-    }
+    // A move may have lifted or dropped the tile as well: where it was drawn either way.
+    for (const board::TileMove& move : outcome.moves)
+        for (const board::TilePlace& place : {move.from, move.to})
+            for (const bool lifted : {false, true}) {
+                const board::TilePlace drawn = drawnPlace(move.position, place, lifted);
+                update(withRing(scale_.pictureRect(QPointF(drawn.left, drawn.top),
+                                                   pictureSize(move.position))));
+            }
     followRemovedFocus(outcome);
     notifyAccessibility();
 }

@@ -54,10 +54,10 @@ public:
     void drawCircle(const board::Circle& circle);
     int circlesDrawn() const { return circlesDrawn_; }
 
-    // Keeps the tiles the hint moves in sight and within reach: on its way up and to the right a
-    // tile is drawn where the board holds it until it would leave the view or slide under one of
-    // these controls (design twips); from there on it stays where it is on the screen. A tile
-    // always shows the lift of a click, as the design has it.
+    // Keeps the tiles the hint moves in sight and within reach: a hinted tile is drawn two
+    // presses' shift up and to the right of its place, or less where it would leave the view or
+    // slide under one of these controls (design twips); further presses move nothing on the
+    // screen. A tile always shows the lift of a click, as the design has it.
     void setKeepClearOf(const QList<QRectF>& controls);
 
     // The topmost tile whose image covers the point (in pixels of this view), or -1. A tile
@@ -104,6 +104,7 @@ private:
     const QPixmap* pictureOf(int p) const;
     QSize pictureSize(int p) const;
     board::TilePlace drawnPlace(int p, board::TilePlace place) const;
+    board::TilePlace drawnPlace(int p, board::TilePlace place, bool lifted) const;
     // Where tile p is drawn when the board holds it at place, in pixels of this view.
     QRect rectAt(int p, const board::TilePlace& place) const;
     // The tiles that have a face and can be seen at their places.

@@ -3,37 +3,23 @@
 
 #include "assets/info/cp1251.h"
 
-// Standard library
-#include <array>
+// Local
+#include "richtext/codepagetables.h"
 
 namespace info {
-
-namespace {
-
-// Bytes 0x80..0xBF; 0xC0..0xFF are А..я in order and need no table. 0 marks 0x98, unassigned.
-constexpr std::array<char16_t, 64> kHighTable = {
-    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, // 80
-    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F, // 88
-    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90
-    0x0000, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F, // 98
-    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7, // A0
-    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407, // A8
-    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7, // B0
-    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457, // B8
-};
-
-} // namespace
 
 std::optional<unsigned char> Cp1251::fromUnicode(char32_t c)
 {
     if (c < 0x80) {
         return static_cast<unsigned char>(c);
     }
-    if (c >= 0x0410 && c <= 0x044F) {
-        return static_cast<unsigned char>(0xC0 + (c - 0x0410));
+    // The table marks unassigned bytes with U+FFFD, which must not come back as a byte.
+    if (c == 0xFFFD || c > 0xFFFF) {
+        return std::nullopt;
     }
-    for (size_t i = 0; i < kHighTable.size(); ++i) {
-        if (kHighTable[i] != 0 && kHighTable[i] == c) {
+    static const richtext::SingleByteTable* const table = richtext::findSingleByteTable(1251);
+    for (int i = 0; i < 128; ++i) {
+        if (table->high[i] == c) {
             return static_cast<unsigned char>(0x80 + i);
         }
     }

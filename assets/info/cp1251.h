@@ -9,8 +9,9 @@
 namespace info {
 
 // The Windows-1251 code page, the one Russian RTF documents declare with \ansicpg1251 and
-// \fcharset204. Written out here rather than taken from iconv or the C library's locales so the
-// generator gives the same bytes on every machine.
+// \fcharset204. Taken from the game's RTF reader's own table (richtext/codepagetables.h) rather
+// than from iconv or the C library's locales: the generator gives the same bytes on every
+// machine, and the very bytes the reader turns back into the same characters.
 class Cp1251
 {
 public:

@@ -4,6 +4,7 @@
 #pragma once
 
 // Standard library
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -11,9 +12,13 @@ namespace info {
 
 // The document as make_info understands it: blocks of formatted text, in source order. The parser
 // fills it in; the writer turns it into RTF. Text is held as Unicode code points so that the
-// writer decides, character by character, how each one is encoded.
+// writer decides, character by character, how each one is encoded. Every link leads to a bookmark
+// of the same document, and bookmark names are unique: [A-Za-z][A-Za-z0-9_]*, at most
+// kMaxBookmarkName characters.
 struct InfoDocument
 {
+    static constexpr std::size_t kMaxBookmarkName = 40;
+
     enum class Language { Russian, English };
 
     // A run of text with one format. Runs of a paragraph follow each other without separators;
@@ -24,6 +29,7 @@ struct InfoDocument
         bool bold = false;
         bool italic = false;
         bool coloured = false;
+        std::string link{}; // the bookmark the span leads to, "" for plain text
     };
     using Text = std::vector<Span>;
 
@@ -41,6 +47,7 @@ struct InfoDocument
         Text text{};               // Title, Heading, Paragraph, Bullet
         std::vector<Row> rows{};   // Table: every row has widths.size() cells
         std::vector<int> widths{}; // Table: column widths in percent, adding up to 100
+        std::string bookmark{};    // a name that links lead to (the block's start), or ""
     };
 
     std::vector<Block> blocks;

@@ -102,7 +102,14 @@ std::u32string_view trimmed(std::u32string_view text)
 // space, which would be invisible in the source.)
 bool isEscapable(char32_t c)
 {
-    return std::u32string_view(U"*_^|\\%@#-").find(c) != std::u32string_view::npos;
+    return std::u32string_view(U"*_^|\\%@#-[]").find(c) != std::u32string_view::npos;
+}
+
+// Bookmark names are plain ASCII, as RTF readers expect them.
+bool isNameCharacter(char32_t c)
+{
+    return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || (c >= U'0' && c <= U'9') ||
+           c == U'_';
 }
 
 } // namespace
@@ -152,6 +159,21 @@ bool InfoParser::parse(std::string_view source, const std::string& fileName)
     if (document_.blocks.empty()) {
         return fail(std::max(lineNumber_, 1), "the document has no text");
     }
+    return checkLinks();
+}
+
+bool InfoParser::checkLinks()
+{
+    if (!pendingBookmark_.empty()) {
+        return fail(bookmarks_[pendingBookmark_],
+                    "@bookmark " + pendingBookmark_ + " has no text after it");
+    }
+    for (const auto& [name, line] : links_) {
+        if (!bookmarks_.contains(name)) {
+            return fail(line, "a link leads to #" + name + ", but no @bookmark " + name +
+                                  " is in the document");
+        }
+    }
     return true;
 }
 
@@ -193,17 +215,51 @@ bool InfoParser::parseLine(std::u32string_view line)
 bool InfoParser::parseDirective(std::u32string_view words)
 {
     if (words == U"page") {
-        document_.blocks.push_back(
-            {.kind = InfoDocument::Block::Kind::PageBreak, .language = language_});
+        addBlock({.kind = InfoDocument::Block::Kind::PageBreak, .language = language_});
     } else if (words == U"lang ru") {
         language_ = InfoDocument::Language::Russian;
     } else if (words == U"lang en") {
         language_ = InfoDocument::Language::English;
+    } else if (words.starts_with(U"bookmark ")) {
+        return parseBookmark(trimmed(words.substr(9)));
     } else {
-        return fail(lineNumber_,
-                    "unknown directive @" + toUtf8(words) + " (known: @lang ru, @lang en, @page)");
+        return fail(lineNumber_, "unknown directive @" + toUtf8(words) +
+                                     " (known: @lang ru, @lang en, @page, @bookmark)");
     }
     return true;
+}
+
+bool InfoParser::parseBookmark(std::u32string_view name)
+{
+    const bool valid = !name.empty() && name.size() <= InfoDocument::kMaxBookmarkName &&
+                       std::all_of(name.begin(), name.end(), isNameCharacter) &&
+                       !(name.front() >= U'0' && name.front() <= U'9') && name.front() != U'_';
+    if (!valid) {
+        return fail(lineNumber_, "a bookmark's name is a letter, then letters, digits or _, at "
+                                 "most " +
+                                     std::to_string(InfoDocument::kMaxBookmarkName) +
+                                     " in all, not '" + toUtf8(name) + "'");
+    }
+    if (!pendingBookmark_.empty()) {
+        return fail(lineNumber_, "two bookmarks for one place (@bookmark " + pendingBookmark_ +
+                                     " has no text after it yet)");
+    }
+    const std::string ascii = toUtf8(name);
+    if (const auto earlier = bookmarks_.find(ascii); earlier != bookmarks_.end()) {
+        return fail(lineNumber_, "bookmark " + ascii + " is set already, on line " +
+                                     std::to_string(earlier->second));
+    }
+    bookmarks_[ascii] = lineNumber_;
+    pendingBookmark_ = ascii;
+    return true;
+}
+
+void InfoParser::addBlock(InfoDocument::Block block)
+{
+    if (block.kind != InfoDocument::Block::Kind::PageBreak) {
+        block.bookmark = std::exchange(pendingBookmark_, {});
+    }
+    document_.blocks.push_back(std::move(block));
 }
 
 bool InfoParser::parseHeading(std::u32string_view line)
@@ -218,7 +274,7 @@ bool InfoParser::parseHeading(std::u32string_view line)
     if (!parseText(line.substr(level), lineNumber_, block.text)) {
         return false;
     }
-    document_.blocks.push_back(std::move(block));
+    addBlock(std::move(block));
     return true;
 }
 
@@ -325,7 +381,7 @@ bool InfoParser::flush()
         if (!parseText(openText_, openLine_, block.text)) {
             return false;
         }
-        document_.blocks.push_back(std::move(block));
+        addBlock(std::move(block));
     } else if (open == Open::Table) {
         std::vector<RawRow> rows = std::exchange(rawRows_, {});
         std::vector<int> widths = std::exchange(pendingWidths_, {});
@@ -359,7 +415,7 @@ bool InfoParser::flush()
             }
             block.rows.push_back(std::move(row));
         }
-        document_.blocks.push_back(std::move(block));
+        addBlock(std::move(block));
     }
     openText_.clear();
     return true;
@@ -368,13 +424,19 @@ bool InfoParser::flush()
 bool InfoParser::parseText(std::u32string_view text, int line, InfoDocument::Text& out)
 {
     InfoDocument::Span span;
-    auto toggle = [&](bool InfoDocument::Span::*flag) {
+    auto endSpan = [&] {
         if (!span.text.empty()) {
             out.push_back(span);
             span.text.clear();
         }
+    };
+    auto toggle = [&](bool InfoDocument::Span::*flag) {
+        endSpan();
         span.*flag = !(span.*flag);
     };
+    // Where the spans of the open link start in out; a link's spans learn its target at its end.
+    constexpr std::size_t kNoLink = std::u32string_view::npos;
+    std::size_t linkStart = kNoLink;
     // Runs of spaces collapse to one, so the source can be wrapped and aligned freely; the
     // no-break space (U+00A0) is not a space here and stays.
     bool afterSpace = true;
@@ -387,10 +449,11 @@ bool InfoParser::parseText(std::u32string_view text, int line, InfoDocument::Tex
             ++i;
         } else if (c == U'\\') {
             if (!isEscapable(next)) {
-                return fail(line, next == 0
-                                      ? std::string("a backslash at the end of the text")
-                                      : "unknown escape \\" + toUtf8({&next, 1}) +
-                                            " (known: \\* \\_ \\^ \\| \\\\ \\% \\@ \\# \\- \\~)");
+                return fail(line,
+                            next == 0
+                                ? std::string("a backslash at the end of the text")
+                                : "unknown escape \\" + toUtf8({&next, 1}) +
+                                      " (known: \\* \\_ \\^ \\| \\\\ \\% \\@ \\# \\- \\[ \\] \\~)");
             }
             span.text += next;
             afterSpace = false;
@@ -400,6 +463,26 @@ bool InfoParser::parseText(std::u32string_view text, int line, InfoDocument::Tex
                    : c == U'_' ? &InfoDocument::Span::italic
                                : &InfoDocument::Span::coloured);
             ++i;
+        } else if (c == U'[') {
+            if (linkStart != kNoLink) {
+                return fail(line, "a link inside a link: [ before the ](#name) of the one open");
+            }
+            endSpan();
+            linkStart = out.size();
+        } else if (c == U']' && linkStart != kNoLink) {
+            std::string name;
+            if (!parseLinkTarget(text, i, line, name)) {
+                return false;
+            }
+            endSpan();
+            if (out.size() == linkStart) {
+                return fail(line, "a link without text: [](#" + name + ")");
+            }
+            for (std::size_t k = linkStart; k < out.size(); ++k) {
+                out[k].link = name;
+            }
+            links_.emplace_back(std::move(name), line);
+            linkStart = kNoLink;
         } else if (c == U' ') {
             // Russian typesetting never starts a line with a dash, so the space before one is
             // made a no-break space here rather than in every line of the source.
@@ -411,6 +494,10 @@ bool InfoParser::parseText(std::u32string_view text, int line, InfoDocument::Tex
             span.text += c;
             afterSpace = false;
         }
+    }
+    if (linkStart != kNoLink) {
+        return fail(line, "[ opens a link that is not closed with ](#name) in the text that "
+                          "starts on this line");
     }
     if (span.bold || span.italic || span.coloured) {
         const char* which = span.bold ? "** (bold)" : span.italic ? "__ (italic)" : "^^ (colour)";
@@ -433,6 +520,25 @@ bool InfoParser::parseText(std::u32string_view text, int line, InfoDocument::Tex
         return fail(line, "no text where text is expected");
     }
     return true;
+}
+
+bool InfoParser::parseLinkTarget(std::u32string_view text, std::size_t& i, int line,
+                                 std::string& name)
+{
+    std::size_t at = i + 1;
+    if (text.substr(at, 2) == U"(#") {
+        at += 2;
+        const std::size_t start = at;
+        while (at < text.size() && isNameCharacter(text[at])) {
+            ++at;
+        }
+        if (at > start && at < text.size() && text[at] == U')') {
+            name = toUtf8(text.substr(start, at - start));
+            i = at;
+            return true;
+        }
+    }
+    return fail(line, "a link's text ends with ](#name), the name of a @bookmark");
 }
 
 bool InfoParser::fail(int line, const std::string& reason)

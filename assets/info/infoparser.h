@@ -7,8 +7,12 @@
 #include "assets/info/infodocument.h"
 
 // Standard library
+#include <cstddef>
+#include <map>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace info {
 
@@ -32,12 +36,19 @@ private:
     bool parseLine(std::u32string_view line);
     bool parseDirective(std::u32string_view words);
     bool parseHeading(std::u32string_view line);
+    bool parseBookmark(std::u32string_view name);
+    // Adds a block, with the bookmark that waits for one.
+    void addBlock(InfoDocument::Block block);
     bool startTableRow(std::u32string_view line);
     bool flush();
     bool open(Open what, std::u32string_view text);
     bool continueOpen(std::u32string_view line);
     // Reads inline text (spans and escapes); line is where a fault in it is reported.
     bool parseText(std::u32string_view text, int line, InfoDocument::Text& out);
+    // Reads the "(#name)" after a link's text at text[i], and moves i onto its ')'.
+    bool parseLinkTarget(std::u32string_view text, std::size_t& i, int line, std::string& name);
+    // Every link leads to a bookmark, and no bookmark waits for a block that never came.
+    bool checkLinks();
     bool fail(int line, const std::string& reason);
 
     std::string fileName_;
@@ -60,6 +71,12 @@ private:
     std::vector<RawRow> rawRows_;
     std::vector<int> pendingWidths_;
     int widthsLine_ = 0;
+
+    // Bookmarks and the lines they were set on; the one set last waits for the next block.
+    std::map<std::string, int> bookmarks_;
+    std::string pendingBookmark_;
+    // Links, each with the line of the text it stands in.
+    std::vector<std::pair<std::string, int>> links_;
 };
 
 } // namespace info

@@ -24,6 +24,7 @@ constexpr std::size_t kSoftLine = 120;
 constexpr int kHeadingColour = 1;
 constexpr int kSpanColour = 2;
 constexpr int kHeaderShading = 3;
+constexpr int kLinkColour = 4;
 
 constexpr int kBodyHalfPoints = 20;
 
@@ -102,7 +103,7 @@ void RtfWriter::header(std::string_view generator)
         "{\\f2\\fnil\\fcharset2 Symbol;}}");
     lineBreak();
     raw("{\\colortbl ;\\red0\\green51\\blue102;\\red176\\green32\\blue32;"
-        "\\red221\\green232\\blue243;}");
+        "\\red221\\green232\\blue243;\\red5\\green99\\blue193;}");
     lineBreak();
     raw("{\\*\\generator " + std::string(generator) + ";}");
     lineBreak();
@@ -160,7 +161,7 @@ void RtfWriter::block(const InfoDocument::Block& block, bool continuesList, bool
         pard("\\sa100");
         break;
     }
-    text(block.text, base);
+    text(block.text, base, block.bookmark);
     raw("\\par");
     lineBreak();
 }
@@ -189,7 +190,8 @@ void RtfWriter::table(const InfoDocument::Block& block)
         for (const InfoDocument::Text& cell : row.cells) {
             CharFormat format = base;
             format.bold = row.header;
-            text(cell, format);
+            const bool first = &row == &block.rows.front() && &cell == &row.cells.front();
+            text(cell, format, first ? block.bookmark : std::string());
             if (cell.empty()) {
                 setFormat(format);
             }
@@ -208,19 +210,44 @@ void RtfWriter::pard(std::string_view properties)
     breakBefore_ = false;
 }
 
-void RtfWriter::text(const InfoDocument::Text& text, const CharFormat& base)
+void RtfWriter::text(const InfoDocument::Text& text, const CharFormat& base,
+                     const std::string& bookmark)
 {
+    if (!bookmark.empty()) {
+        raw("{\\*\\bkmkstart " + bookmark + "}{\\*\\bkmkend " + bookmark + "}");
+    }
+    // The format outside the link, which the end of the field's groups brings back.
+    CharFormat outside;
+    const std::string* link = nullptr;
     for (const InfoDocument::Span& span : text) {
+        if (link && *link != span.link) {
+            raw("}}}");
+            format_ = outside;
+            link = nullptr;
+        }
+        if (!link && !span.link.empty()) {
+            link = &span.link;
+            raw("{\\field{\\*\\fldinst{HYPERLINK \\\\l \"" + span.link + "\"}}{\\fldrslt{");
+            outside = format_;
+        }
         CharFormat format = base;
         format.bold = base.bold || span.bold;
         format.italic = base.italic || span.italic;
         if (span.coloured) {
             format.colour = kSpanColour;
         }
+        if (link) {
+            format.colour = kLinkColour;
+            format.underline = true;
+        }
         setFormat(format);
         for (const char32_t c : span.text) {
             character(c);
         }
+    }
+    if (link) {
+        raw("}}}");
+        format_ = outside;
     }
 }
 
@@ -241,6 +268,9 @@ void RtfWriter::setFormat(const CharFormat& format)
     }
     if (format.italic != format_.italic) {
         words += format.italic ? "\\i" : "\\i0";
+    }
+    if (format.underline != format_.underline) {
+        words += format.underline ? "\\ul" : "\\ulnone";
     }
     if (format.language != format_.language) {
         words += "\\lang" + std::to_string(format.language);

@@ -16,7 +16,10 @@ namespace info {
 // Writes an InfoDocument as a Windows-1251 RTF document of the kind WordPad writes: fonts Arial
 // (text), Times New Roman (the title) and Symbol (bullets), a small colour table, an A4 page,
 // \pard paragraphs with \par, WordPad bullets ({\pntext..}{\*\pn..}), tables as
-// \trowd..\cell..\row, and page breaks as \pagebb on the paragraph after them.
+// \trowd..\cell..\row, and page breaks as \pagebb on the paragraph after them. Bookmarks and the
+// links to them are written as Word writes them, which WordPad shows too: an empty
+// {\*\bkmkstart name}{\*\bkmkend name} where the block's text starts, and a
+// {\field{\*\fldinst{HYPERLINK \\l "name"}}{\fldrslt{..}}} around the text of a link.
 //
 // Contract: the result is 7-bit ASCII with CRLF line ends and no line longer than kMaxLine bytes.
 // Text outside ASCII is \'hh in Windows-1251, or \uN? where Windows-1251 has no such character.
@@ -40,6 +43,7 @@ private:
         int colour = 0;
         bool bold = false;
         bool italic = false;
+        bool underline = false;
         int language = 1049;
         bool operator==(const CharFormat&) const = default;
     };
@@ -49,7 +53,9 @@ private:
     void table(const InfoDocument::Block& block);
     // Starts a paragraph: \pard, then the pending page break, then properties.
     void pard(std::string_view properties);
-    void text(const InfoDocument::Text& text, const CharFormat& base);
+    // The block's text, after its bookmark if it has one.
+    void text(const InfoDocument::Text& text, const CharFormat& base,
+              const std::string& bookmark = {});
     void setFormat(const CharFormat& format);
     void character(char32_t c);
     void raw(std::string_view rtf);

@@ -13,6 +13,7 @@
 #include "bench/benchoptions.h"
 #include "board/board.h"
 #include "board/random.h"
+#include "windows/keepfreedmemory.h"
 #include "windows/tileset.h"
 
 // Qt
@@ -69,6 +70,7 @@ board::Board stuck(std::uint32_t seed)
 
 int main(int argc, char* argv[])
 {
+    keepFreedMemory(); // as the game does
     // Pictures need a platform; no display is needed to measure them.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -6,6 +6,8 @@
 //
 //   START to painted   a START click through the deal, the 44 picture loads and scaling, to the
 //                      dealt board painted, in a 1366 x 768 window
+//   help, painted      the help window painted whole, in 1366 x 768, its 44 faces enlarged as
+//                      they are drawn (it keeps no enlarged copies)
 //   show, CPU          the share of a core the victory show takes while it runs (10 s)
 //
 // WORKDIR holds fish/1/ (default: the build's run folder). --smoke runs each once, briefly.
@@ -13,8 +15,11 @@
 // Local
 #include "bench/benchoptions.h"
 #include "tests/support/playing.h"
+#include "windows/form2help.h"
 #include "windows/game.h"
+#include "windows/keepfreedmemory.h"
 #include "windows/module1.h"
+#include "windows/tileset.h"
 #include "windows/tileview.h"
 
 // Qt
@@ -27,6 +32,7 @@
 // Standard library
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <sys/resource.h>
 #include <vector>
 
@@ -44,6 +50,7 @@ double cpuSeconds()
 
 int main(int argc, char* argv[])
 {
+    keepFreedMemory(); // as the game does
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -71,6 +78,28 @@ int main(int argc, char* argv[])
     }
     std::sort(startMs.begin(), startMs.end());
 
+    QString error;
+    const std::optional<Faces> faces = TileSet::load(module.CardSet, &error);
+    if (!faces) {
+        std::fprintf(stderr, "windowbench: %s\n", qPrintable(error));
+        return 1;
+    }
+    std::vector<double> helpMs;
+    {
+        Form2help help(*faces);
+        help.setAttribute(Qt::WA_DeleteOnClose, false);
+        help.resize(1366, 768);
+        help.show();
+        QCoreApplication::processEvents();
+        for (int round = 0; round < (smoke ? 1 : 15); ++round) {
+            QElapsedTimer clock;
+            clock.start();
+            help.repaint();
+            helpMs.push_back(double(clock.nsecsElapsed()) / 1e6);
+        }
+    }
+    std::sort(helpMs.begin(), helpMs.end());
+
     // The show, after winning a deal that can be cleared.
     Game game(module);
     game.setAttribute(Qt::WA_DeleteOnClose, false);
@@ -94,8 +123,12 @@ int main(int argc, char* argv[])
     QApplication::exec();
     const double share = (cpuSeconds() - cpuBefore) / (double(wall.nsecsElapsed()) / 1e9);
 
-    std::printf("START to painted  %8.2f ms median (min %.2f, max %.2f)\n",
-                startMs[startMs.size() / 2], startMs.front(), startMs.back());
+    const auto printMs = [](const char* figure, const std::vector<double>& sorted) {
+        std::printf("%-17s %8.2f ms median (min %.2f, max %.2f)\n", figure,
+                    sorted[sorted.size() / 2], sorted.front(), sorted.back());
+    };
+    printMs("START to painted", startMs);
+    printMs("help, painted", helpMs);
     std::printf("show, CPU         %8.2f %% of a core (%d circles in %.1f s)\n", 100 * share,
                 game.tileView()->circlesDrawn(), double(wall.elapsed()) / 1000);
     return 0;

@@ -83,14 +83,14 @@ class ArtTest : public QObject
 
 private slots:
     void initTestCase();
-    void bmpHeader_data();
-    void bmpHeader();
+    void facesAreUncompressed24BitBitmaps_data();
+    void facesAreUncompressed24BitBitmaps();
     void hiddenStripsAreBareTile();
     void facesAreDistinct();
     void partnersShareOutline();
-    void pngIcon_data();
-    void pngIcon();
-    void svgIcon();
+    void pngIconsAreTransparentAroundTheTiles_data();
+    void pngIconsAreTransparentAroundTheTiles();
+    void svgIconIsWellFormed();
 
 private:
     std::array<QImage, kFaces + 1> tile_; // 1-based
@@ -115,7 +115,7 @@ void ArtTest::initTestCase()
     }
 }
 
-void ArtTest::bmpHeader_data()
+void ArtTest::facesAreUncompressed24BitBitmaps_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<int>("width");
@@ -126,7 +126,7 @@ void ArtTest::bmpHeader_data()
     QTest::newRow("start-up") << QStringLiteral(FISHPAIRS_STARTUP_PICTURE) << 300 << 178;
 }
 
-void ArtTest::bmpHeader()
+void ArtTest::facesAreUncompressed24BitBitmaps()
 {
     // The game's loader expects exactly this layout: BITMAPINFOHEADER, 24 bits, uncompressed.
     QFETCH(QString, path);
@@ -232,7 +232,7 @@ void ArtTest::partnersShareOutline()
     }
 }
 
-void ArtTest::pngIcon_data()
+void ArtTest::pngIconsAreTransparentAroundTheTiles_data()
 {
     QTest::addColumn<int>("size");
     for (int size : {16, 32, 48, 64, 128, 256}) {
@@ -240,7 +240,7 @@ void ArtTest::pngIcon_data()
     }
 }
 
-void ArtTest::pngIcon()
+void ArtTest::pngIconsAreTransparentAroundTheTiles()
 {
     QFETCH(int, size);
     const QString path = QStringLiteral(FISHPAIRS_ICON_DIR "/%1x%1/apps/fishpairs.png").arg(size);
@@ -264,7 +264,7 @@ void ArtTest::pngIcon()
     QCOMPARE(qAlpha(icon.pixel(size - 1, 0)), 0);
 }
 
-void ArtTest::svgIcon()
+void ArtTest::svgIconIsWellFormed()
 {
     // Hand-written, so the risk is a typo that makes it unreadable to the desktop.
     const QString path = QStringLiteral(FISHPAIRS_ICON_DIR "/scalable/apps/fishpairs.svg");

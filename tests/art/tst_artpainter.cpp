@@ -100,20 +100,20 @@ class ArtPainterTest : public QObject
     Q_OBJECT
 
 private slots:
-    void inSightEverywhere_data();
-    void inSightEverywhere();
+    void theTopRightAloneStaysInSightEverywhere_data();
+    void theTopRightAloneStaysInSightEverywhere();
     void fishAndMarksKeepTheirPlaces_data();
     void fishAndMarksKeepTheirPlaces();
     void digitsAreDistinct();
     void numbersFitTheirPlace();
-    void writerOutputs();
+    void writerKeepsBitmapsAt24BitsAndIconsTransparent();
     void writerReportsFailure();
-    void deterministic_data();
-    void deterministic();
+    void drawsTheSameImageEveryTime_data();
+    void drawsTheSameImageEveryTime();
     void builtTilesAreCurrent();
 };
 
-void ArtPainterTest::inSightEverywhere_data()
+void ArtPainterTest::theTopRightAloneStaysInSightEverywhere_data()
 {
     // The rows tile the whole face. Each layer up stands 8 px further right and up, so the next
     // run to the left and the next row below, with the stacks on them, cover 8 px more per layer.
@@ -130,7 +130,7 @@ void ArtPainterTest::inSightEverywhere_data()
     QTest::newRow("under the next row, three layers up") << QRect(32, 20, 48, 8) << false;
 }
 
-void ArtPainterTest::inSightEverywhere()
+void ArtPainterTest::theTopRightAloneStaysInSightEverywhere()
 {
     // Where the marks may go. Counting a tile that stands on the tile, directly or through
     // another, would leave nothing in sight; drawing the higher layers at their supports' grid
@@ -268,7 +268,7 @@ void ArtPainterTest::numbersFitTheirPlace()
     }
 }
 
-void ArtPainterTest::writerOutputs()
+void ArtPainterTest::writerKeepsBitmapsAt24BitsAndIconsTransparent()
 {
     // The game reads 24-bit BMPs only; an image that carries alpha must still come out 24-bit,
     // while icons keep their transparency.
@@ -308,7 +308,7 @@ void ArtPainterTest::writerReportsFailure()
     QCOMPARE(writer.failures(), 2);
 }
 
-void ArtPainterTest::deterministic_data()
+void ArtPainterTest::drawsTheSameImageEveryTime_data()
 {
     QTest::addColumn<int>("which");
     QTest::newRow("face 1") << 1;
@@ -318,7 +318,7 @@ void ArtPainterTest::deterministic_data()
     QTest::newRow("icon 256") << 356;
 }
 
-void ArtPainterTest::deterministic()
+void ArtPainterTest::drawsTheSameImageEveryTime()
 {
     // The build promises identical bytes every time: no clock, no unseeded randomness and no
     // uninitialised pixels may leak into a picture.

@@ -27,7 +27,7 @@ private slots:
     void initTestCase();
     void readsWithoutDamage();
     void headingsOfTheSourceAppearAsLines();
-    void keepsTheFormattingAndTheTable();
+    void keepsTheFormattingTablesAndLinks();
     void bulletsLookLikeTheirText_data();
     void bulletsLookLikeTheirText();
 
@@ -72,7 +72,7 @@ void InfoReadingTest::headingsOfTheSourceAppearAsLines()
     QVERIFY(headings >= 10);
 }
 
-void InfoReadingTest::keepsTheFormattingAndTheTable()
+void InfoReadingTest::keepsTheFormattingTablesAndLinks()
 {
     bool bold = false, italic = false, coloured = false, bullet = false;
     for (QTextBlock block = document_.begin(); block.isValid(); block = block.next()) {
@@ -100,6 +100,24 @@ void InfoReadingTest::keepsTheFormattingAndTheTable()
     for (QTextFrame* frame : document_.rootFrame()->childFrames())
         tables += qobject_cast<QTextTable*>(frame) ? 1 : 0;
     QCOMPARE(tables, 4); // the buttons and the messages, in Russian and in English
+
+    // The document opens with a line in Russian and one in English, each with a link to the
+    // English part, whose title carries the bookmark they lead to.
+    QTextBlock block = document_.begin();
+    for (const char* language : {"Russian", "English"}) {
+        QStringList links;
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().isAnchor())
+                links << it.fragment().charFormat().anchorHref();
+        QVERIFY2(links.contains(QStringLiteral("#english")), language);
+        block = block.next();
+    }
+    for (; block.isValid(); block = block.next())
+        if (block.begin().fragment().charFormat().anchorNames().contains(QStringLiteral("english")))
+            break;
+    QVERIFY(block.isValid());
+    QCOMPARE(block.text().replace(QChar(0x00A0), QLatin1Char(' ')),
+             QStringLiteral("Fish Pairs — a solitaire of pairs"));
 }
 
 namespace {

@@ -28,13 +28,13 @@ class InfoRtfTest : public QObject
 
 private slots:
     void initTestCase();
-    void bytes();
-    void braces();
-    void fontsAndColours();
-    void sourceText_data();
-    void sourceText();
-    void badSource_data();
-    void badSource();
+    void isSevenBitInShortCrlfLines();
+    void groupsBalanceAndNothingFollowsTheDocument();
+    void textFontsAreCyrillicAndEveryFontAndColourDefined();
+    void everyWordOfTheSourceComesBack_data();
+    void everyWordOfTheSourceComesBack();
+    void aBrokenSourceIsNamedAndNothingIsWritten_data();
+    void aBrokenSourceIsNamedAndNothingIsWritten();
 
 private:
     QString plainText(const QByteArray& rtf);
@@ -150,7 +150,7 @@ QString InfoRtfTest::plainText(const QByteArray& bytes)
     return text;
 }
 
-void InfoRtfTest::bytes()
+void InfoRtfTest::isSevenBitInShortCrlfLines()
 {
     QVERIFY(rtf_.startsWith("{\\rtf1\\ansi\\ansicpg1251\\deff0"));
     QVERIFY(rtf_.endsWith("}\r\n"));
@@ -169,7 +169,7 @@ void InfoRtfTest::bytes()
     }
 }
 
-void InfoRtfTest::braces()
+void InfoRtfTest::groupsBalanceAndNothingFollowsTheDocument()
 {
     int depth = 0;
     qsizetype end = -1;
@@ -190,7 +190,7 @@ void InfoRtfTest::braces()
     QCOMPARE(rtf_.mid(end + 1), QByteArray("\r\n"));
 }
 
-void InfoRtfTest::fontsAndColours()
+void InfoRtfTest::textFontsAreCyrillicAndEveryFontAndColourDefined()
 {
     const QString rtf = QString::fromLatin1(rtf_);
     const qsizetype colourTable = rtf.indexOf(u"{\\colortbl");
@@ -220,14 +220,15 @@ void InfoRtfTest::fontsAndColours()
     }
 }
 
-void InfoRtfTest::sourceText_data()
+void InfoRtfTest::everyWordOfTheSourceComesBack_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("heading");
     QFile file(QStringLiteral(INFO_SOURCE));
     QVERIFY2(file.open(QIODevice::ReadOnly),
              qPrintable(file.fileName() + ": " + file.errorString()));
-    static const QRegularExpression markup(QStringLiteral("^(#+ |- |\\|=?)|\\*\\*|__|\\^\\^"));
+    static const QRegularExpression markup(
+        QStringLiteral("^(#+ |- |\\|=?)|\\*\\*|__|\\^\\^|\\[|\\]\\(#\\w+\\)"));
     const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
     for (qsizetype n = 0; n < lines.size(); ++n) {
         QString line = lines[n].trimmed();
@@ -243,7 +244,7 @@ void InfoRtfTest::sourceText_data()
 
 // Every word of the source comes back from the RTF, and a heading comes back as a paragraph of
 // its own. A wrong code page, a wrong byte in the table, a lost span or a broken escape all show.
-void InfoRtfTest::sourceText()
+void InfoRtfTest::everyWordOfTheSourceComesBack()
 {
     QFETCH(QString, text);
     QFETCH(bool, heading);
@@ -263,7 +264,7 @@ void InfoRtfTest::sourceText()
     }
 }
 
-void InfoRtfTest::badSource_data()
+void InfoRtfTest::aBrokenSourceIsNamedAndNothingIsWritten_data()
 {
     QTest::addColumn<QByteArray>("source");
     QTest::addColumn<QString>("reason");
@@ -282,10 +283,19 @@ void InfoRtfTest::badSource_data()
     QTest::newRow("widths") << QByteArray("|% 30 | 60\n| a | b\n")
                             << u":1: the column widths add up to 90 percent, not 100"_qs;
     QTest::newRow("third level") << QByteArray("### deep\n") << u":1: a heading is"_qs;
+    QTest::newRow("link to nowhere") << QByteArray("@bookmark here\nx\n\nsee [there](#there)\n")
+                                     << u":4: a link leads to #there, but no @bookmark there"_qs;
+    QTest::newRow("unclosed link") << QByteArray("a [link\ntext\n") << u":1: [ opens a link"_qs;
+    QTest::newRow("bookmark twice") << QByteArray("@bookmark a\nx\n\n@bookmark a\ny\n")
+                                    << u":4: bookmark a is set already, on line 1"_qs;
+    QTest::newRow("bookmark at the end")
+        << QByteArray("x\n@bookmark end\n") << u":2: @bookmark end has no text after it"_qs;
+    QTest::newRow("bookmark name")
+        << QByteArray("@bookmark 2nd\nx\n") << u":1: a bookmark's name is a letter"_qs;
 }
 
 // make_info names the file and the reason, fails, and leaves no output behind.
-void InfoRtfTest::badSource()
+void InfoRtfTest::aBrokenSourceIsNamedAndNothingIsWritten()
 {
     QFETCH(QByteArray, source);
     QFETCH(QString, reason);

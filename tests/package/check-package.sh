@@ -16,6 +16,7 @@ deb=$(ls "$work"/out/fishpairs_*.deb)
 dpkg-deb --info "$deb" >"$work/info"
 grep -q '^ Package: fishpairs$' "$work/info"
 grep -q '^ Depends: .*libqt6widgets6' "$work/info"
+grep -q '^ Recommends: qt6-wayland$' "$work/info"
 root=$work/root
 dpkg-deb -x "$deb" "$root"
 

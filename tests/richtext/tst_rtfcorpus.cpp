@@ -51,8 +51,8 @@ class RtfCorpusTest : public QObject
 
 private slots:
     void initTestCase();
-    void corpus_data();
-    void corpus();
+    void readsAsTheOtherReadersExpected_data();
+    void readsAsTheOtherReadersExpected();
     void everyFileReads();
 };
 
@@ -62,7 +62,7 @@ void RtfCorpusTest::initTestCase()
         QSKIP("The shared RTF corpus is not there (CMake variable FISHPAIRS_RTF_CORPUS_DIR)");
 }
 
-void RtfCorpusTest::corpus_data()
+void RtfCorpusTest::readsAsTheOtherReadersExpected_data()
 {
     // mode: "exact" compares all lines (trailing empty ones aside), "lines N" the first N lines,
     // "contains" looks for each expected line ("!line": must not occur).
@@ -146,7 +146,7 @@ void RtfCorpusTest::corpus_data()
         << "contains" << QString::fromUtf16(u"!ÿ\n!}") << true << none;
 }
 
-void RtfCorpusTest::corpus()
+void RtfCorpusTest::readsAsTheOtherReadersExpected()
 {
     QFETCH(QString, name);
     QFETCH(QString, mode);

@@ -75,25 +75,25 @@ class RtfReaderTest : public QObject
     Q_OBJECT
 
 private slots:
-    void text_data();
-    void text();
-    void notRtf_data();
-    void notRtf();
-    void fileErrors();
-    void defaultFont();
-    void charFormat_data();
-    void charFormat();
-    void blockFormat_data();
-    void blockFormat();
-    void tableStructure();
-    void pictures_data();
-    void pictures();
-    void hyperlink();
-    void replacesContent();
-    void sizeLimit();
+    void readsTheTextOfEveryConstruct_data();
+    void readsTheTextOfEveryConstruct();
+    void refusesBytesThatAreNotRtf_data();
+    void refusesBytesThatAreNotRtf();
+    void namesTheFileAndTheReasonWhenItCannotRead();
+    void unformattedTextIsTwelvePointSerif();
+    void charactersKeepTheirFormatting_data();
+    void charactersKeepTheirFormatting();
+    void paragraphsKeepTheirFormatting_data();
+    void paragraphsKeepTheirFormatting();
+    void rowsInARunMakeOneTable();
+    void picturesShowAtTheirGoalSize_data();
+    void picturesShowAtTheirGoalSize();
+    void linksAndBookmarksBecomeAnchors();
+    void replacesWhatTheDocumentHeld();
+    void refusesInputPastTheLimit();
 };
 
-void RtfReaderTest::text_data()
+void RtfReaderTest::readsTheTextOfEveryConstruct_data()
 {
     QTest::addColumn<QByteArray>("rtf");
     QTest::addColumn<QString>("expected");
@@ -293,7 +293,7 @@ void RtfReaderTest::text_data()
         << QByteArray("{\\rtf1 a\x01\x1f\tb\\'07c}") << "a\tbc" << false;
 }
 
-void RtfReaderTest::text()
+void RtfReaderTest::readsTheTextOfEveryConstruct()
 {
     QFETCH(QByteArray, rtf);
     QFETCH(QString, expected);
@@ -307,7 +307,7 @@ void RtfReaderTest::text()
     QVERIFY(reader.errorString().isEmpty());
 }
 
-void RtfReaderTest::notRtf_data()
+void RtfReaderTest::refusesBytesThatAreNotRtf_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("reason");
@@ -319,7 +319,7 @@ void RtfReaderTest::notRtf_data()
     QTest::newRow("html") << QByteArray("<html>{\\rtf1}</html>") << "does not start with";
 }
 
-void RtfReaderTest::notRtf()
+void RtfReaderTest::refusesBytesThatAreNotRtf()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, reason);
@@ -331,7 +331,7 @@ void RtfReaderTest::notRtf()
     QVERIFY(doc.isEmpty());
 }
 
-void RtfReaderTest::fileErrors()
+void RtfReaderTest::namesTheFileAndTheReasonWhenItCannotRead()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
@@ -366,7 +366,7 @@ void RtfReaderTest::fileErrors()
              qPrintable(reader.errorString()));
 }
 
-void RtfReaderTest::defaultFont()
+void RtfReaderTest::unformattedTextIsTwelvePointSerif()
 {
     QTextDocument doc;
     richtext::RtfReader reader;
@@ -380,7 +380,7 @@ void RtfReaderTest::defaultFont()
     QCOMPARE(format.fontPointSize(), 12.0);
 }
 
-void RtfReaderTest::charFormat_data()
+void RtfReaderTest::charactersKeepTheirFormatting_data()
 {
     QTest::addColumn<QString>("needle");
     QTest::addColumn<QString>("property");
@@ -432,7 +432,7 @@ void RtfReaderTest::charFormat_data()
                                     << "italic" << QVariant(false);
 }
 
-void RtfReaderTest::charFormat()
+void RtfReaderTest::charactersKeepTheirFormatting()
 {
     QFETCH(QString, needle);
     QFETCH(QString, property);
@@ -476,7 +476,7 @@ normal {\b bold \b0 unbold} {\i ital} {\ul under\ulnone  notunder} {\strike stru
              expected.toString() + expected.toStringList().join(u'|'));
 }
 
-void RtfReaderTest::blockFormat_data()
+void RtfReaderTest::paragraphsKeepTheirFormatting_data()
 {
     QTest::addColumn<QByteArray>("rtf");
     QTest::addColumn<QString>("property");
@@ -498,7 +498,7 @@ void RtfReaderTest::blockFormat_data()
                             << QVariant(int(Qt::RightToLeft));
 }
 
-void RtfReaderTest::blockFormat()
+void RtfReaderTest::paragraphsKeepTheirFormatting()
 {
     QFETCH(QByteArray, rtf);
     QFETCH(QString, property);
@@ -532,7 +532,7 @@ void RtfReaderTest::blockFormat()
     QCOMPARE(doc.lastBlock().blockFormat(), QTextBlockFormat());
 }
 
-void RtfReaderTest::tableStructure()
+void RtfReaderTest::rowsInARunMakeOneTable()
 {
     // Two rows in a run make one table; text between runs separates two tables.
     QTextDocument doc;
@@ -587,7 +587,7 @@ void RtfReaderTest::tableStructure()
     QVERIFY(textOf(doc).endsWith(QStringLiteral("c62 c63 c64 c65 c66 c67 c68 c69")));
 }
 
-void RtfReaderTest::pictures_data()
+void RtfReaderTest::picturesShowAtTheirGoalSize_data()
 {
     QTest::addColumn<QByteArray>("rtf");
     QTest::addColumn<int>("count");
@@ -627,7 +627,7 @@ void RtfReaderTest::pictures_data()
         << "{\\*\\foo{\\pict\\pngblip " + png + "}}" << 0 << QSizeF() << false;
 }
 
-void RtfReaderTest::pictures()
+void RtfReaderTest::picturesShowAtTheirGoalSize()
 {
     QFETCH(QByteArray, rtf);
     QFETCH(int, count);
@@ -649,7 +649,7 @@ void RtfReaderTest::pictures()
     QCOMPARE(QColor(image.pixel(0, 0)).blue() > 200, true);
 }
 
-void RtfReaderTest::hyperlink()
+void RtfReaderTest::linksAndBookmarksBecomeAnchors()
 {
     QTextDocument doc;
     richtext::RtfReader reader;
@@ -663,9 +663,20 @@ void RtfReaderTest::hyperlink()
     QCOMPARE(fragmentWith(doc, QStringLiteral("top")).charFormat().anchorHref(),
              QStringLiteral("#top"));
     QVERIFY(!fragmentWith(doc, QStringLiteral("3")).charFormat().isAnchor());
+
+    // A bookmark names the character after it, in that character's own format: the place a link
+    // to "#english" leads to.
+    QVERIFY(reader.read(
+        R"({\rtf1 Rules{\*\bkmkstart english}{\*\bkmkend english}\par{\b English} text.})", &doc));
+    QCOMPARE(textOf(doc), QStringLiteral("Rules\nEnglish text."));
+    const QTextFragment anchor = fragmentWith(doc, QStringLiteral("E"));
+    QCOMPARE(anchor.text(), QStringLiteral("E"));
+    QCOMPARE(anchor.charFormat().anchorNames(), QStringList{QStringLiteral("english")});
+    QCOMPARE(anchor.charFormat().fontWeight(), QFont::Bold);
+    QVERIFY(fragmentWith(doc, QStringLiteral("nglish")).charFormat().anchorNames().isEmpty());
 }
 
-void RtfReaderTest::replacesContent()
+void RtfReaderTest::replacesWhatTheDocumentHeld()
 {
     QTextDocument doc;
     doc.setHtml(QStringLiteral("<table><tr><td>old</td></tr></table><p>old</p>"));
@@ -678,7 +689,7 @@ void RtfReaderTest::replacesContent()
     QVERIFY(doc.isUndoRedoEnabled());
 }
 
-void RtfReaderTest::sizeLimit()
+void RtfReaderTest::refusesInputPastTheLimit()
 {
     QByteArray huge = "{\\rtf1 ";
     huge.append(QByteArray(richtext::RtfReader::kMaxInputSize, 'a'));

@@ -5,6 +5,7 @@
 
 // Local
 #include "tests/support/tilesetfiles.h"
+#include "tests/support/windowsystem.h"
 #include "windows/form2help.h"
 #include "windows/module1.h"
 
@@ -108,7 +109,7 @@ void HelpWindowTest::showsEveryPartnerPairOnOneRow()
         QCOMPARE(shot.pixelColor(overlap).rgb(), faceColour(2 * row, 1).rgb());
     }
     // The faces' numbers blur below their own size, so the legend goes no smaller than that.
-    module_.help->showNormal();
+    QVERIFY(testing::leaveMaximized(module_.help));
     module_.help->resize(300, 200);
     QCOMPARE(module_.help->size(), QSize(648, 448));
 }
