@@ -1,0 +1,71 @@
+// SPDX-FileCopyrightText: 2026 The Fish Pairs developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// Local
+#include "board/freerules.h"
+#include "board/partnergroups.h"
+#include "board/solver.h"
+#include "board/tilemask.h"
+
+// Standard library
+#include <unordered_map>
+#include <vector>
+
+namespace board {
+
+// One exact search for a way to clear a position: what Solver::solve runs.
+//
+// Flags are only ever cleared, so taking a pair never blocks a tile. Once it is fixed which tile
+// goes with which, any order that takes every pair as soon as both its tiles are free clears the
+// board if any order does. The search therefore decides matchings, not orders: each node takes
+// one pair that can be taken now and rules out for good, in the node's later children, the pairs
+// its earlier children took (every winning matching takes some pair that is takeable now, and
+// the first such pair in the node's order belongs to exactly one child).
+//
+// Each node narrows the pairs still possible, takes what is safe, looks the position up among
+// those proved lost, and gives up where even a relaxed game (a tile goes as soon as it is free
+// and one of its possible partners is free or gone, partners not used up) cannot clear the
+// board. A node whose children keep failing probes every possible pair: it pretends the pair is
+// chosen and drops it when the relaxed game then fails.
+//
+// Work grows with the position's difficulty, not with any guess: only the caller's limits stop
+// it early.
+class SolverSearch
+{
+public:
+    SolverSearch(const Faces& faces, const SolveLimits& limits);
+    SolveResult run(const TileMask& removed);
+
+private:
+    using Pairs = PartnerGroups::Pairs;
+
+    bool solve(TileMask removed, Pairs pairs);
+    bool stopping();
+    TileMask freeTiles(const TileMask& removed, const TileMask& standing) const;
+    void take(TileMask& removed, int first, int second);
+    bool relaxedClears(const TileMask& removed, const TileMask& standing, const Pairs& pairs) const;
+    bool probe(const TileMask& removed, const TileMask& standing, Pairs& pairs) const;
+    bool knownLost(const TileMask& removed, const Pairs& pairs) const;
+    void recordLost(const TileMask& removed, const Pairs& pairs);
+
+    struct MaskHash
+    {
+        std::size_t operator()(const TileMask& m) const { return std::size_t(m.hash()); }
+    };
+
+    const FreeRules& rules_;
+    PartnerGroups groups_;
+    SolveLimits limits_;
+    std::uint64_t nodes_ = 0;
+    bool stopped_ = false;
+    Line line_;
+    // Positions proved lost, by the tiles removed, each with the pairs then still possible: the
+    // same tiles with no more pairs possible are lost as well. Only a cache: when it is full it
+    // takes nothing more, and the search goes on without it.
+    std::unordered_map<TileMask, std::vector<Pairs>, MaskHash> lost_;
+    std::size_t lostCount_ = 0;
+};
+
+} // namespace board
