@@ -51,6 +51,8 @@ public:
     // The position of a group's i-th tile on a side, or kNone.
     int tile(int g, int side, int i) const { return tiles_[g][side][i]; }
     const TileMask& tiles(int g) const { return mask_[g]; }
+    // The tiles of p's group with the other face: p's partners, taken or not.
+    const TileMask& partners(int p) const { return partners_[p]; }
     // The pairs of pairs that p may still be taken in: p's row (odd) or column (even).
     static std::uint16_t pairsOf(int side, int index)
     {
@@ -60,6 +62,8 @@ public:
     // Keeps of pairs only those that lie on a complete matching of each group's standing tiles.
     // False when some group has none left: its tiles can never all be cleared.
     bool narrow(const TileMask& standing, Pairs& pairs) const;
+    // The same for group g alone.
+    bool narrow(int g, const TileMask& standing, std::uint16_t& pairs) const;
 
     // Calls take(odd, even) for the pairs of a matching of every part of group g that the pairs
     // keep to themselves (no pair joins them to the group's other tiles) when every tile of
@@ -71,6 +75,7 @@ public:
 private:
     std::array<std::array<std::array<int, 3>, 2>, kGroups> tiles_{};
     std::array<TileMask, kGroups> mask_{};
+    std::array<TileMask, layout::kPositions> partners_{};
     std::array<int, layout::kPositions> group_{};
     std::array<int, layout::kPositions> side_{};
     std::array<int, layout::kPositions> index_{};

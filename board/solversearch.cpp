@@ -13,15 +13,22 @@ namespace {
 
 // Lost positions the cache holds at most (about 100 bytes each).
 constexpr std::size_t kLostCapacity = 4'000'000;
-// A node whose children have cost this many nodes without a win probes its pairs. Probing costs
+// A node whose children have cost this many nodes without a win probes its pairs. A probe costs
 // about as much as a few dozen nodes, so it pays only where the subtree is large.
-constexpr std::uint64_t kProbeAfter = 300;
+constexpr std::uint64_t kProbeAfter = 100;
+// The first run's budget; each round doubles it.
+constexpr std::uint64_t kFirstBudget = 1000;
+// The budget of each of a round's short runs in other orders.
+constexpr std::uint64_t kSideBudget = 1000;
 
-struct Move
+std::uint64_t mix(std::uint64_t h)
 {
-    int odd, even, group;
-    std::uint16_t bit;
-};
+    h ^= h >> 31;
+    h *= 0xff51afd7ed558ccdu;
+    h ^= h >> 29;
+    h *= 0xc4ceb9fe1a85ec53u;
+    return h ^ (h >> 32);
+}
 
 } // namespace
 
@@ -30,10 +37,32 @@ SolverSearch::SolverSearch(const Faces& faces, const SolveLimits& limits)
 {
 }
 
+// Restarts. How long the search takes to find a win depends on the order in which it tries the
+// pairs far more than on the position: an early pair taken in the wrong order of preference can
+// cost a refutation of a hundred thousand nodes where another order wins in a hundred. So the
+// search runs in rounds: the main order with a budget that doubles every round, then two short
+// runs in other orders. Positions proved lost stay proved from run to run, so a run repeats
+// little of the work before it; and since the main budget grows without bound, some round
+// settles every position.
 SolveResult SolverSearch::run(const TileMask& removed)
 {
     SolveResult result;
-    const bool won = solve(removed, PartnerGroups::everyPair());
+    bool won = false;
+    std::uint64_t budget = kFirstBudget;
+    for (unsigned round = 0;; ++round, budget *= 2) {
+        for (unsigned side = 0; side <= 2; ++side) {
+            order_ = side == 0 ? Order::HighestFirst : Order((2 * round + side - 1) % 3 + 1);
+            shuffle_ = round;
+            runEnd_ = nodes_ + (side == 0 ? budget : kSideBudget);
+            runOver_ = false;
+            line_.clear();
+            won = solve(removed, PartnerGroups::everyPair());
+            if (!runOver_ || stopped_)
+                break;
+        }
+        if (!runOver_ || stopped_)
+            break;
+    }
     result.nodes = nodes_;
     if (stopped_) {
         result.verdict = Verdict::Stopped;
@@ -51,7 +80,9 @@ bool SolverSearch::stopping()
     if ((limits_.cancel && limits_.cancel->load(std::memory_order_relaxed)) ||
         (limits_.maxNodes && nodes_ >= limits_.maxNodes))
         stopped_ = true;
-    return stopped_;
+    if (nodes_ >= runEnd_)
+        runOver_ = true;
+    return stopped_ || runOver_;
 }
 
 TileMask SolverSearch::freeTiles(const TileMask& removed, const TileMask& standing) const
@@ -77,52 +108,71 @@ void SolverSearch::take(TileMask& removed, int first, int second)
 // game can remove, in whatever order, the relaxed game removes as well (by induction over the
 // real pairs: both tiles free, each the other's possible partner), and its rule only ever gets
 // easier to meet as tiles go, so the order in which it runs does not matter. A board it cannot
-// clear, the real game cannot.
+// clear, the real game cannot. free: the standing tiles free now.
 bool SolverSearch::relaxedClears(const TileMask& removed, const TileMask& standing,
-                                 const Pairs& pairs) const
+                                 const TileMask& free, const Pairs& pairs) const
 {
     TileMask gone = removed;
-    bool changed = true;
-    while (changed) {
-        changed = false;
-        standing.without(gone).forEach([&](int x) {
-            if (gone.has(x) || !rules_.isFree(x, gone))
-                return;
-            const int g = groups_.group(x);
-            if (g == PartnerGroups::kNone)
-                return; // no partner at all: it can never go
-            const int side = groups_.side(x);
-            const unsigned mine = pairs[g] & PartnerGroups::pairsOf(side, groups_.index(x));
-            const auto partner = [&](unsigned bit) {
-                const int b = std::countr_zero(bit);
-                return groups_.tile(g, 1 - side, side == 0 ? b % 3 : b / 3);
-            };
-            if (std::has_single_bit(mine)) {
-                const int y = partner(mine);
-                if (!gone.has(y) && rules_.isFree(y, gone)) {
-                    gone.add(x);
-                    gone.add(y);
-                    changed = true;
-                }
-                return;
-            }
-            for (unsigned rest = mine; rest; rest &= rest - 1) {
-                const int y = partner(rest & -rest);
-                if (gone.has(y) || rules_.isFree(y, gone)) {
-                    gone.add(x);
-                    changed = true;
-                    return;
-                }
+    TileMask canGo = free; // free and not gone
+    TileMask pending = free;
+    const auto remove = [&](int p) {
+        gone.add(p);
+        canGo.remove(p);
+        // Its partners may now go; so may the partners of any tile it frees.
+        pending |= groups_.partners(p) & canGo;
+        (rules_.affectedBy(p) & standing).without(gone).forEach([&](int q) {
+            if (!canGo.has(q) && rules_.isFree(q, gone)) {
+                canGo.add(q);
+                pending.add(q);
+                pending |= groups_.partners(q) & canGo;
             }
         });
+    };
+    while (!pending.empty()) {
+        const int x = pending.first();
+        pending.remove(x);
+        if (!canGo.has(x))
+            continue;
+        const int g = groups_.group(x);
+        if (g == PartnerGroups::kNone)
+            continue; // no partner at all: it can never go
+        const int side = groups_.side(x);
+        const unsigned mine = pairs[g] & PartnerGroups::pairsOf(side, groups_.index(x));
+        const auto partner = [&](unsigned bits) {
+            const int b = std::countr_zero(bits);
+            return groups_.tile(g, 1 - side, side == 0 ? b % 3 : b / 3);
+        };
+        if (mine && !(mine & (mine - 1))) {
+            // Only if y is left no other partner either: else y may go with another tile and
+            // leave x to find none, which is how the real game can lose it.
+            const int y = partner(mine);
+            const unsigned theirs = pairs[g] & PartnerGroups::pairsOf(1 - side, groups_.index(y));
+            if (theirs == mine) {
+                if (canGo.has(y)) {
+                    remove(x);
+                    remove(y);
+                }
+                continue;
+            }
+        }
+        for (unsigned rest = mine; rest; rest &= rest - 1) {
+            const int y = partner(rest);
+            if (gone.has(y) || canGo.has(y)) {
+                remove(x);
+                break;
+            }
+        }
     }
     return gone == TileMask::all();
 }
 
 // Drops every pair whose choice alone leaves the relaxed game unable to clear the board. False
 // when that leaves some group without a complete matching.
-bool SolverSearch::probe(const TileMask& removed, const TileMask& standing, Pairs& pairs) const
+bool SolverSearch::probe(const TileMask& removed, const TileMask& standing, const TileMask& free,
+                         Pairs& pairs) const
 {
+    if (!groups_.narrow(standing, pairs))
+        return false;
     bool changed = true;
     while (changed) {
         changed = false;
@@ -136,12 +186,12 @@ bool SolverSearch::probe(const TileMask& removed, const TileMask& standing, Pair
                         continue;
                     Pairs chosen = pairs;
                     chosen[g] = std::uint16_t((chosen[g] & ~both) | bit);
-                    if (groups_.narrow(standing, chosen) &&
-                        relaxedClears(removed, standing, chosen))
+                    if (groups_.narrow(g, standing, chosen[g]) &&
+                        relaxedClears(removed, standing, free, chosen))
                         continue;
                     pairs[g] = std::uint16_t(pairs[g] & ~bit);
                     changed = true;
-                    if (!groups_.narrow(standing, pairs))
+                    if (!groups_.narrow(g, standing, pairs[g]))
                         return false;
                 }
     }
@@ -175,6 +225,40 @@ void SolverSearch::recordLost(const TileMask& removed, const Pairs& pairs)
     });
     known.push_back(pairs);
     ++lostCount_;
+}
+
+void SolverSearch::order(std::vector<Move>& moves, const TileMask& removed,
+                         const TileMask& standing, const TileMask& free) const
+{
+    for (Move& m : moves) {
+        const int sum = m.odd + m.even;
+        switch (order_) {
+        case Order::HighestFirst:
+            // As the hint searches: the upper layers, numbered last, hold down the most tiles.
+            m.key = sum;
+            break;
+        case Order::FreesMost: {
+            TileMask after = removed;
+            after.add(m.odd);
+            after.add(m.even);
+            int freed = 0;
+            ((rules_.affectedBy(m.odd) | rules_.affectedBy(m.even)) & standing)
+                .without(free)
+                .forEach([&](int q) { freed += rules_.isFree(q, after) ? 1 : 0; });
+            m.key = freed * 1000 + sum;
+            break;
+        }
+        case Order::HighestTile:
+            m.key = std::max(m.odd, m.even) * 1000 + sum;
+            break;
+        case Order::Shuffled:
+            m.key =
+                std::int64_t(mix(std::uint64_t(m.odd * 1000 + m.even) ^ mix(shuffle_ + 1)) >> 2);
+            break;
+        }
+    }
+    std::stable_sort(moves.begin(), moves.end(),
+                     [](const Move& a, const Move& b) { return a.key > b.key; });
 }
 
 bool SolverSearch::solve(TileMask removed, Pairs pairs)
@@ -213,7 +297,7 @@ bool SolverSearch::solve(TileMask removed, Pairs pairs)
         if (knownLost(removed, pairs))
             return lose();
         passed.emplace_back(removed, pairs);
-        if (!relaxedClears(removed, standing, pairs))
+        if (!relaxedClears(removed, standing, free, pairs))
             return lose();
         break;
     }
@@ -224,20 +308,16 @@ bool SolverSearch::solve(TileMask removed, Pairs pairs)
             const int b = std::countr_zero(rest);
             const int odd = groups_.tile(g, 0, b / 3), even = groups_.tile(g, 1, b % 3);
             if (free.has(odd) && free.has(even))
-                moves.push_back({odd, even, g, std::uint16_t(1u << b)});
+                moves.push_back({odd, even, g, std::uint16_t(1u << b), 0});
         }
-    // Higher positions first, as the hint searches: the upper layers hold down the most tiles.
-    // (Measured against taking first the pairs that free the most tiles, or the fewest: this
-    // order settles the hard positions with the fewest nodes.)
-    std::sort(moves.begin(), moves.end(),
-              [](const Move& a, const Move& b) { return a.odd + a.even > b.odd + b.even; });
+    order(moves, removed, standing, free);
 
     const std::uint64_t entry = nodes_;
     bool probed = false;
     for (const Move& m : moves) {
         if (!probed && nodes_ - entry > kProbeAfter) {
             probed = true;
-            if (!groups_.narrow(standing, pairs) || !probe(removed, standing, pairs))
+            if (!probe(removed, standing, free, pairs))
                 return lose();
         }
         if (!(pairs[m.group] & m.bit))
@@ -247,7 +327,7 @@ bool SolverSearch::solve(TileMask removed, Pairs pairs)
         take(next, m.odd, m.even);
         if (solve(next, pairs))
             return true;
-        if (stopped_)
+        if (stopped_ || runOver_)
             return false;
         line_.resize(here);
         pairs[m.group] = std::uint16_t(pairs[m.group] & ~m.bit);

@@ -41,12 +41,25 @@ public:
 private:
     using Pairs = PartnerGroups::Pairs;
 
+    // Orders in which a node tries its pairs; the later ones serve the short runs.
+    enum class Order { HighestFirst, FreesMost, HighestTile, Shuffled };
+    struct Move
+    {
+        int odd, even, group;
+        std::uint16_t bit;
+        std::int64_t key;
+    };
+
     bool solve(TileMask removed, Pairs pairs);
+    void order(std::vector<Move>& moves, const TileMask& removed, const TileMask& standing,
+               const TileMask& free) const;
     bool stopping();
     TileMask freeTiles(const TileMask& removed, const TileMask& standing) const;
     void take(TileMask& removed, int first, int second);
-    bool relaxedClears(const TileMask& removed, const TileMask& standing, const Pairs& pairs) const;
-    bool probe(const TileMask& removed, const TileMask& standing, Pairs& pairs) const;
+    bool relaxedClears(const TileMask& removed, const TileMask& standing, const TileMask& free,
+                       const Pairs& pairs) const;
+    bool probe(const TileMask& removed, const TileMask& standing, const TileMask& free,
+               Pairs& pairs) const;
     bool knownLost(const TileMask& removed, const Pairs& pairs) const;
     void recordLost(const TileMask& removed, const Pairs& pairs);
 
@@ -59,7 +72,11 @@ private:
     PartnerGroups groups_;
     SolveLimits limits_;
     std::uint64_t nodes_ = 0;
-    bool stopped_ = false;
+    bool stopped_ = false; // the caller's limits: the search claims nothing
+    bool runOver_ = false; // this run's budget: the next run takes over
+    std::uint64_t runEnd_ = 0;
+    Order order_ = Order::HighestFirst;
+    std::uint64_t shuffle_ = 0;
     Line line_;
     // Positions proved lost, by the tiles removed, each with the pairs then still possible: the
     // same tiles with no more pairs possible are lost as well. Only a cache: when it is full it
