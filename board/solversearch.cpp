@@ -11,8 +11,6 @@ namespace board {
 
 namespace {
 
-// Lost positions the cache holds at most (about 100 bytes each).
-constexpr std::size_t kLostCapacity = 4'000'000;
 // A node whose children have cost this many nodes without a win probes its pairs. A probe costs
 // about as much as a few dozen nodes, so it pays only where the subtree is large.
 constexpr std::uint64_t kProbeAfter = 100;
@@ -198,35 +196,6 @@ bool SolverSearch::probe(const TileMask& removed, const TileMask& standing, cons
     return true;
 }
 
-bool SolverSearch::knownLost(const TileMask& removed, const Pairs& pairs) const
-{
-    const auto found = lost_.find(removed);
-    if (found == lost_.end())
-        return false;
-    return std::any_of(found->second.begin(), found->second.end(), [&](const Pairs& lost) {
-        for (int g = 0; g < PartnerGroups::kGroups; ++g)
-            if (pairs[g] & ~lost[g])
-                return false;
-        return true;
-    });
-}
-
-void SolverSearch::recordLost(const TileMask& removed, const Pairs& pairs)
-{
-    if (lostCount_ >= kLostCapacity)
-        return;
-    std::vector<Pairs>& known = lost_[removed];
-    // A lost entry with fewer pairs says less than this one: let this one stand for it.
-    lostCount_ -= std::erase_if(known, [&](const Pairs& lost) {
-        for (int g = 0; g < PartnerGroups::kGroups; ++g)
-            if (lost[g] & ~pairs[g])
-                return false;
-        return true;
-    });
-    known.push_back(pairs);
-    ++lostCount_;
-}
-
 void SolverSearch::order(std::vector<Move>& moves, const TileMask& removed,
                          const TileMask& standing, const TileMask& free) const
 {
@@ -268,7 +237,7 @@ bool SolverSearch::solve(TileMask removed, Pairs pairs)
     std::vector<std::pair<TileMask, Pairs>> passed;
     const auto lose = [&] {
         for (const auto& [r, p] : passed)
-            recordLost(r, p);
+            lost_.add(r, p);
         line_.resize(mark);
         return false;
     };
@@ -294,7 +263,7 @@ bool SolverSearch::solve(TileMask removed, Pairs pairs)
                                           [&](int odd, int even) { take(removed, odd, even); });
         if (took)
             continue;
-        if (knownLost(removed, pairs))
+        if (lost_.contains(removed, pairs))
             return lose();
         passed.emplace_back(removed, pairs);
         if (!relaxedClears(removed, standing, free, pairs))

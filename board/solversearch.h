@@ -5,12 +5,12 @@
 
 // Local
 #include "board/freerules.h"
+#include "board/lostpositions.h"
 #include "board/partnergroups.h"
 #include "board/solver.h"
 #include "board/tilemask.h"
 
 // Standard library
-#include <unordered_map>
 #include <vector>
 
 namespace board {
@@ -60,13 +60,6 @@ private:
                        const Pairs& pairs) const;
     bool probe(const TileMask& removed, const TileMask& standing, const TileMask& free,
                Pairs& pairs) const;
-    bool knownLost(const TileMask& removed, const Pairs& pairs) const;
-    void recordLost(const TileMask& removed, const Pairs& pairs);
-
-    struct MaskHash
-    {
-        std::size_t operator()(const TileMask& m) const { return std::size_t(m.hash()); }
-    };
 
     const FreeRules& rules_;
     PartnerGroups groups_;
@@ -78,11 +71,7 @@ private:
     Order order_ = Order::HighestFirst;
     std::uint64_t shuffle_ = 0;
     Line line_;
-    // Positions proved lost, by the tiles removed, each with the pairs then still possible: the
-    // same tiles with no more pairs possible are lost as well. Only a cache: when it is full it
-    // takes nothing more, and the search goes on without it.
-    std::unordered_map<TileMask, std::vector<Pairs>, MaskHash> lost_;
-    std::size_t lostCount_ = 0;
+    LostPositions lost_;
 };
 
 } // namespace board
