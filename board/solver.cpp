@@ -60,8 +60,10 @@ LastWinnable Solver::lastWinnable(const Faces& faces, const Line& history,
     Verdict last = winnable(int(history.size()), reach);
     if (last == Verdict::Stopped)
         return {Verdict::Stopped, -1, {}, answer.nodes};
-    if (last == Verdict::Won)
+    if (last == Verdict::Won) {
+        answer.verdict = Verdict::Won;
         return answer;
+    }
     hi = int(history.size());
     while (hi - lo > 1) {
         const int mid = lo + (hi - lo) / 2;

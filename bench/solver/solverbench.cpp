@@ -11,7 +11,7 @@
 // For each set: median, 99th percentile and maximum time, and how many positions were won, lost
 // or left unsettled. Every winning line is replayed through Board::ClickTile, off the clock.
 // --worst N lists the N slowest positions of each set as fishpairs-solve input lines.
-// Prints figures only; it never judges them. --smoke solves 20 positions of each set (CTest).
+// Prints figures only; it never judges them. --smoke solves 5 positions of each set (CTest).
 
 // Local
 #include "board/board.h"
@@ -147,7 +147,7 @@ int main(int argc, char* argv[])
     board::SolveLimits limits;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--smoke"))
-            count = 20;
+            count = 5;
         else if (!std::strcmp(argv[i], "--worst") && i + 1 < argc)
             worst = std::atoi(argv[++i]);
         else if (!std::strcmp(argv[i], "--nodes") && i + 1 < argc)
