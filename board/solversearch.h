@@ -28,7 +28,8 @@ namespace board {
 // those proved lost, and gives up where even a relaxed game (a tile goes as soon as it is free
 // and one of its possible partners is free or gone, partners not used up) cannot clear the
 // board. A node whose children keep failing probes every possible pair: it pretends the pair is
-// chosen and drops it when the relaxed game then fails.
+// chosen and drops it when the relaxed game then fails. The search runs in rounds of restarts
+// that differ in the order of trying pairs (see run()).
 //
 // Work grows with the position's difficulty, not with any guess: only the caller's limits stop
 // it early.

@@ -1,16 +1,17 @@
 // SPDX-FileCopyrightText: 2026 The Fish Pairs developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// solverbench [--smoke] [--worst N] [--count N]: how long the exact solver takes to settle a
-// position. Two sets, each position solved alone by a fresh search:
+// solverbench [--smoke] [--count N] [--nodes N] [--worst N]: how long the exact solver takes to
+// settle a position. Two sets of N positions (10,000), each solved alone by a fresh search:
 //
 //   deals      the deals of seeds 1..10000 (Board::Deal with board::Random(seed))
 //   mid-game   the same deals after 0 to 60 random legal pairs (count and pairs drawn from a
 //              generator of fixed seed; a deal that runs out of pairs earlier stops there)
 //
 // For each set: median, 99th percentile and maximum time, and how many positions were won, lost
-// or left unsettled. Every winning line is replayed through Board::ClickTile, off the clock.
-// --worst N lists the N slowest positions of each set as fishpairs-solve input lines.
+// or left unsettled (only with --nodes N, a limit of N nodes a search). Every winning line is
+// replayed through Board::ClickTile, off the clock. --worst N lists the N slowest positions of
+// each set as fishpairs-solve input lines.
 // Prints figures only; it never judges them. --smoke solves 5 positions of each set (CTest).
 
 // Local
