@@ -294,17 +294,21 @@ void Game::showSuggestion(std::optional<board::PairMove> pair)
 
 void Game::contextMenuEvent(QContextMenuEvent* event)
 {
-    // From the keyboard the menu opens at the control or tile that has the focus.
-    QPoint at = event->globalPos();
-    if (event->reason() == QContextMenuEvent::Keyboard) {
-        const QWidget* focus = focusWidget();
-        const QRect around = focus == Image1 && Image1->focusTile() >= 0
-                                 ? Image1->tileRect(Image1->focusTile())
-                                 : (focus ? focus->rect() : rect());
-        at = (focus ? focus : this)->mapToGlobal(around.center());
-    }
-    commands_->popup(at);
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        openMenuAtFocus();
+    else
+        commands_->popup(event->globalPos());
     event->accept();
+}
+
+void Game::openMenuAtFocus()
+{
+    // From the keyboard the menu opens at the control or tile that has the focus.
+    const QWidget* focus = focusWidget();
+    const QRect around = focus == Image1 && Image1->focusTile() >= 0
+                             ? Image1->tileRect(Image1->focusTile())
+                             : (focus ? focus->rect() : rect());
+    commands_->popup((focus ? focus : this)->mapToGlobal(around.center()));
 }
 
 void Game::Timer1_Timer()

@@ -73,6 +73,8 @@ public:
     // seed, and everything is as after START.
     bool dealSeeded(std::uint32_t seed);
     float timeOfDay() const { return timeOfDay_(); }
+    // The menu of those commands, opened from the keyboard (Menu, Shift+F10).
+    void openMenuAtFocus();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -36,53 +36,28 @@ board::Faces facesOf(const board::Board& board)
     return faces;
 }
 
-// How a game stands: whether it can still be won, and if not, after how many of its pairs it
-// last could (-1: not even at the deal).
-struct Standing
+// How a game stands, asked of the solver off the user-interface thread.
+board::LastWinnable standingOf(const board::Faces& faces, const Line& taken,
+                               const std::atomic<bool>& cancel)
 {
-    Verdict verdict = Verdict::Stopped;
-    int lastWinnable = -1;
-    Line line; // a winning line from here, when it can still be won
-};
-
-Standing standingOf(const board::Faces& faces, const Line& taken, const std::atomic<bool>& cancel)
-{
-    const board::SolveLimits limits{&cancel, 0};
-    auto after = [&](int pairs) {
-        board::TileMask removed;
-        for (int k = 0; k < pairs; ++k)
-            removed.add(taken[k].first), removed.add(taken[k].second);
-        return board::Solver::solve(faces, removed, limits);
-    };
-    Standing standing;
-    board::SolveResult now = after(int(taken.size()));
-    standing.verdict = now.verdict;
-    if (now.verdict == Verdict::Won) {
-        standing.lastWinnable = int(taken.size());
-        standing.line = std::move(now.line);
-        return standing;
-    }
-    if (now.verdict == Verdict::Stopped)
-        return standing;
-    // A game that could not be won after k pairs cannot be after more of the same line, so the
-    // pairs after which it could form a prefix: find its end by halving.
-    int won = -1, lost = int(taken.size());
-    while (lost - won > 1) {
-        const int middle = (won + lost) / 2;
-        const Verdict verdict = after(middle).verdict;
-        if (verdict == Verdict::Stopped) {
-            standing.verdict = Verdict::Stopped;
-            return standing;
-        }
-        (verdict == Verdict::Won ? won : lost) = middle;
-    }
-    standing.lastWinnable = won;
-    return standing;
+    return board::Solver::lastWinnable(faces, taken, board::SolveLimits{&cancel, 0});
 }
 
 QString pairs(int count)
 {
     return count == 1 ? QStringLiteral("1 pair") : QStringLiteral("%1 pairs").arg(count);
+}
+
+// "1 minute and 5 seconds", "42 seconds": as a player would say how long the game took.
+QString duration(int seconds)
+{
+    const auto count = [](int n, const char* one, const char* many) {
+        return n == 1 ? QString::fromLatin1(one) : QString::fromLatin1(many).arg(n);
+    };
+    const QString secs = count(seconds % 60, "1 second", "%1 seconds");
+    if (seconds < 60)
+        return secs;
+    return QStringLiteral("%1 and %2").arg(count(seconds / 60, "1 minute", "%1 minutes"), secs);
 }
 
 std::uint32_t clockSeed()
@@ -118,6 +93,13 @@ GameCommands::GameCommands(Game& game, GameNote& note)
     menu_->addSeparator();
     dealWinnable_ =
         command(QStringLiteral("Deal a game that can be won"), {QKeySequence(Qt::Key_F9)});
+    // Not in the menu it opens. The Menu key's own context-menu event is not sent on every
+    // platform, and Shift+F10 is the other key desktops open a context menu with.
+    auto* openMenu = new QAction(QStringLiteral("Open the menu"), this);
+    openMenu->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
+    openMenu->setShortcutContext(Qt::WindowShortcut);
+    game_.addAction(openMenu);
+    connect(openMenu, &QAction::triggered, &game_, &Game::openMenuAtFocus);
     connect(takeBack_, &QAction::triggered, this, [this] { game_.takeBack(1); });
     connect(putBack_, &QAction::triggered, this, [this] { game_.putBack(); });
     connect(ask_, &QAction::triggered, this, &GameCommands::runAsk);
@@ -191,11 +173,11 @@ void GameCommands::runAsk()
     const board::Faces faces = facesOf(game_.board());
     const Line taken = game_.history().pairs();
     const int toGo = board::Board::kPairs - game_.board().PairsRemoved();
-    search_->start<Standing>(
+    search_->start<board::LastWinnable>(
         [faces, taken](const std::atomic<bool>& cancel) { return standingOf(faces, taken, cancel); },
-        [this, taken, toGo](Standing standing) {
+        [this, taken, toGo](board::LastWinnable standing) {
             thinking_.stop();
-            note_.tell(askedText(int(taken.size()), standing.lastWinnable, toGo));
+            note_.tell(askedText(int(taken.size()), standing.count, toGo));
             updateEnabled();
         });
     startSearch();
@@ -205,12 +187,12 @@ void GameCommands::runBackToWinnable()
 {
     const board::Faces faces = facesOf(game_.board());
     const Line taken = game_.history().pairs();
-    search_->start<Standing>(
+    search_->start<board::LastWinnable>(
         [faces, taken](const std::atomic<bool>& cancel) { return standingOf(faces, taken, cancel); },
-        [this, taken](Standing standing) {
+        [this, taken](board::LastWinnable standing) {
             thinking_.stop();
-            const int back = int(taken.size()) - standing.lastWinnable;
-            if (standing.lastWinnable < 0) {
+            const int back = int(taken.size()) - standing.count;
+            if (standing.count < 0) {
                 note_.tell(QStringLiteral("This deal cannot be won, however it is played: there "
                                           "is nowhere to take back to."));
             } else if (back == 0) {
@@ -230,16 +212,16 @@ void GameCommands::runSuggest()
     const board::Faces faces = facesOf(game_.board());
     const Line taken = game_.history().pairs();
     const int toGo = board::Board::kPairs - game_.board().PairsRemoved();
-    search_->start<Standing>(
+    search_->start<board::LastWinnable>(
         [faces, taken](const std::atomic<bool>& cancel) { return standingOf(faces, taken, cancel); },
-        [this, taken, toGo](Standing standing) {
+        [this, taken, toGo](board::LastWinnable standing) {
             thinking_.stop();
-            if (standing.verdict == Verdict::Won && !standing.line.empty()) {
+            if (standing.count == int(taken.size()) && !standing.line.empty()) {
                 game_.showSuggestion(standing.line.front());
                 note_.tell(QStringLiteral("The two tiles ringed in green make a pair that keeps "
                                           "the game winnable."));
             } else {
-                note_.tell(askedText(int(taken.size()), standing.lastWinnable, toGo));
+                note_.tell(askedText(int(taken.size()), standing.count, toGo));
             }
             updateEnabled();
         });
@@ -277,11 +259,6 @@ void GameCommands::runDealWinnable()
 void GameCommands::gameWon()
 {
     const int seconds = int(std::floor(game_.timeOfDay() - game_.board().DealTime()));
-    const int minutes = seconds / 60;
-    note_.tell(QStringLiteral("The board is clear: you won in %1 and %2.")
-                   .arg(minutes == 1 ? QStringLiteral("1 minute")
-                                     : QStringLiteral("%1 minutes").arg(minutes),
-                        seconds % 60 == 1 ? QStringLiteral("1 second")
-                                          : QStringLiteral("%1 seconds").arg(seconds % 60)));
+    note_.tell(QStringLiteral("The board is clear: you won in %1.").arg(duration(seconds)));
     updateEnabled();
 }

@@ -290,6 +290,14 @@ void TileView::followRemovedFocus(const board::Outcome& outcome)
 void TileView::keyPressEvent(QKeyEvent* event)
 {
     const int key = event->key();
+    const bool ours = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up ||
+                      key == Qt::Key_Down || key == Qt::Key_Space || key == Qt::Key_Return ||
+                      key == Qt::Key_Enter;
+    if (!ours || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        // Ctrl on its way to Ctrl+Z, say: a player still playing by mouse wants no ring.
+        QWidget::keyPressEvent(event);
+        return;
+    }
     if (!ringShown_ && focusTile_ >= 0) {
         ringShown_ = true;
         update(withRing(tileRect(focusTile_)));
@@ -321,8 +329,6 @@ void TileView::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Enter:
         activateTile(focusTile_);
         return;
-    default:
-        QWidget::keyPressEvent(event);
     }
 }
 

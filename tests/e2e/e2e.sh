@@ -229,6 +229,7 @@ eventually eval '[ "$(board_shot "$gamewin" "$work/back.png"; differ "$work/befo
   fail "Ctrl+Z did not put the pair back where it stood"
 shot taken-back
 say "F8 ringed a pair in green, the mouse took it, and Ctrl+Z put it back where it stood"
+click_design "$gamewin" 7237 307 # HINT, which takes the focus from the board
 
 # HINT took the focus with the click, so no ring until a key is pressed; then back through the
 # tab order to NEW, which Space presses.
