@@ -108,3 +108,4 @@ echo
 "$build/bench/game/gamebench" 2>/dev/null
 "$build/bench/richtext/rtfbench" 2>/dev/null
 "$build/bench/solver/solverbench" 2>/dev/null
+"$build/bench/commands/commandsbench" 2>/dev/null
