@@ -274,10 +274,13 @@ QRect TileView::withRing(const QRect& tile)
 
 void TileView::followRemovedFocus(const board::Outcome& outcome)
 {
-    if (focusTile_ < 0 || isStanding(focusTile_))
+    // Gone, or standing again under tiles a take-back put back on it: either way out of sight.
+    if (focusTile_ < 0 || isSeen(focusTile_))
         return;
     const board::layout::Place design = board::layout::kPlaces[focusTile_];
-    board::TilePlace stood{float(design.left), float(design.top)};
+    board::TilePlace stood = isStanding(focusTile_)
+                                 ? drawnPlace(focusTile_)
+                                 : board::TilePlace{float(design.left), float(design.top)};
     for (const board::TileMove& move : outcome.moves)
         if (move.position == focusTile_)
             stood = drawnPlace(move.position, move.from);

@@ -114,7 +114,8 @@ private:
     // Where the rings round a tile reach.
     static QRect withRing(const QRect& tile);
     void paintRing(QPainter& painter, int p, const QColor& colour) const;
-    // After a pair is taken the keyboard's ring goes to the tile nearest to where its own stood.
+    // After a pair is taken, or a take-back covers the ring's tile, the keyboard's ring goes to
+    // the tile in sight nearest to where its own stood.
     void followRemovedFocus(const board::Outcome& outcome);
     void notifyAccessibility();
 
