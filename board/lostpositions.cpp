@@ -39,12 +39,16 @@ bool LostPositions::contains(const TileMask& removed, const Pairs& pairs) const
 void LostPositions::add(const TileMask& removed, const Pairs& pairs)
 {
     // At most three quarters full, so that a search for an absent position ends soon.
+    const std::uint64_t hash = hashOf(removed);
     if (4 * (used_ + 1) > 3 * slots_.size()) {
-        if (slots_.size() >= kMostSlots)
+        if (slots_.size() >= kMostSlots) {
+            // Full: the newest proof takes the place of whatever sits where it belongs. The
+            // slot stays taken, so every other entry is still found where it was.
+            slots_[hash & (slots_.size() - 1)] = {hash, removed, pairs};
             return;
+        }
         grow();
     }
-    const std::uint64_t hash = hashOf(removed);
     const std::size_t mask = slots_.size() - 1;
     std::size_t at = hash & mask;
     for (; slots_[at].hash != 0; at = (at + 1) & mask)

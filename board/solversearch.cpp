@@ -54,7 +54,7 @@ SolveResult SolverSearch::run(const TileMask& removed)
             runEnd_ = nodes_ + (side == 0 ? budget : kSideBudget);
             runOver_ = false;
             line_.clear();
-            won = solve(removed, PartnerGroups::everyPair());
+            won = solve(removed, PartnerGroups::everyPair(), nullptr);
             if (!runOver_ || stopped_)
                 break;
         }
@@ -106,21 +106,29 @@ void SolverSearch::take(TileMask& removed, int first, int second)
 // game can remove, in whatever order, the relaxed game removes as well (by induction over the
 // real pairs: both tiles free, each the other's possible partner), and its rule only ever gets
 // easier to meet as tiles go, so the order in which it runs does not matter. A board it cannot
-// clear, the real game cannot. free: the standing tiles free now.
-bool SolverSearch::relaxedClears(const TileMask& removed, const TileMask& standing,
-                                 const TileMask& free, const Pairs& pairs) const
+// clear, the real game cannot. gone: the tiles removed; canGo: the standing tiles free then.
+bool SolverSearch::relaxedClears(TileMask gone, TileMask canGo, const TileMask& standing,
+                                 const Pairs& pairs, Steps* steps) const
 {
-    TileMask gone = removed;
-    TileMask canGo = free; // free and not gone
-    TileMask pending = free;
+    TileMask pending = canGo;
+    std::uint8_t step = 0;
+    if (steps) {
+        steps->pairs = pairs;
+        canGo.forEach([&](int p) { steps->freed[p] = 0; });
+    }
     const auto remove = [&](int p) {
         gone.add(p);
         canGo.remove(p);
+        if (steps)
+            steps->went[p] = step;
+        ++step;
         // Its partners may now go; so may the partners of any tile it frees.
         pending |= groups_.partners(p) & canGo;
         (rules_.affectedBy(p) & standing).without(gone).forEach([&](int q) {
             if (!canGo.has(q) && rules_.isFree(q, gone)) {
                 canGo.add(q);
+                if (steps)
+                    steps->freed[q] = step;
                 pending.add(q);
                 pending |= groups_.partners(q) & canGo;
             }
@@ -164,6 +172,99 @@ bool SolverSearch::relaxedClears(const TileMask& removed, const TileMask& standi
     return gone == TileMask::all();
 }
 
+// Whether the relaxed game clears the board with pairs from removed, where steps records a run
+// that cleared it from fewer tiles removed with at least these pairs (the pairs differ in a few
+// groups). The recorded run is replayed with the tiles of those groups moved to the time their
+// rule is met: no sooner than they went (or, for a tile left a single partner that is left only
+// it, together with that partner), and later only when no tile that they let free went free up
+// to then. The other tiles keep their rules, and at each step find at least as much gone as in
+// the recorded run, so the replay is a run of the game with the new pairs as long as every moved
+// tile finds a time. Where one does not, the game resumes from the position the replay reached
+// before that tile's step: the game's order not mattering, it clears the board from there exactly
+// when it clears it at all. Without resume, false means only that the replay does not show it.
+bool SolverSearch::resumedClears(const Steps& steps, const TileMask& removed,
+                                 const TileMask& standing, const Pairs& pairs, bool resume) const
+{
+    TileMask changed;
+    for (int g = 0; g < PartnerGroups::kGroups; ++g)
+        if (pairs[g] != steps.pairs[g])
+            changed |= groups_.tiles(g);
+    changed &= standing;
+    std::array<int, layout::kPositions> order{};
+    int n = 0;
+    changed.forEach([&](int p) { order[n++] = p; });
+    std::sort(order.begin(), order.begin() + n,
+              [&](int a, int b) { return steps.went[a] < steps.went[b]; });
+    std::array<int, layout::kPositions> when{}; // the replay's time of a moved tile
+    TileMask done;
+    // Whether the tile at x, gone at its step in the recorded run, may go at t instead.
+    const auto movable = [&](int x, int t) {
+        if (t <= steps.went[x])
+            return true;
+        bool keeps = true;
+        (rules_.affectedBy(x) & standing).forEach([&](int q) {
+            if (steps.freed[q] > steps.went[x] && steps.freed[q] <= t)
+                keeps = false;
+        });
+        return keeps;
+    };
+    int failed = -1;
+    for (int k = 0; k < n && failed < 0; ++k) {
+        const int x = order[k];
+        if (done.has(x))
+            continue;
+        const int at = steps.went[x];
+        const int g = groups_.group(x);
+        const int side = groups_.side(x);
+        const unsigned mine = pairs[g] & PartnerGroups::pairsOf(side, groups_.index(x));
+        const auto partner = [&](unsigned bits) {
+            const int b = std::countr_zero(bits);
+            return groups_.tile(g, 1 - side, side == 0 ? b % 3 : b / 3);
+        };
+        if (mine && !(mine & (mine - 1))) {
+            const int y = partner(mine);
+            const unsigned theirs = pairs[g] & PartnerGroups::pairsOf(1 - side, groups_.index(y));
+            if (theirs == mine) {
+                const int t = std::max<int>(at, steps.freed[y]);
+                if (done.has(y) || !movable(x, t) || !movable(y, t)) {
+                    failed = at;
+                    break;
+                }
+                done.add(x);
+                done.add(y);
+                when[x] = when[y] = t;
+                continue;
+            }
+        }
+        int t = 1 << 20;
+        for (unsigned rest = mine; rest; rest &= rest - 1)
+            t = std::min<int>(t, steps.freed[partner(rest)]);
+        t = std::max(t, at);
+        if (!mine || !movable(x, t)) {
+            failed = at;
+            break;
+        }
+        done.add(x);
+        when[x] = t;
+    }
+    if (failed < 0)
+        return true;
+    if (!resume)
+        return false;
+
+    TileMask gone = removed;
+    standing.forEach([&](int p) {
+        if (changed.has(p) ? done.has(p) && when[p] < failed : steps.went[p] < failed)
+            gone.add(p);
+    });
+    TileMask canGo;
+    standing.without(gone).forEach([&](int q) {
+        if (rules_.isFree(q, gone))
+            canGo.add(q);
+    });
+    return relaxedClears(gone, canGo, standing, pairs);
+}
+
 // Drops every pair whose choice alone leaves the relaxed game unable to clear the board. False
 // when that leaves some group without a complete matching.
 bool SolverSearch::probe(const TileMask& removed, const TileMask& standing, const TileMask& free,
@@ -171,7 +272,10 @@ bool SolverSearch::probe(const TileMask& removed, const TileMask& standing, cons
 {
     if (!groups_.narrow(standing, pairs))
         return false;
+    Steps steps;
     bool changed = true;
+    if (!relaxedClears(removed, free, standing, pairs, &steps))
+        return false;
     while (changed) {
         changed = false;
         for (int g = 0; g < PartnerGroups::kGroups; ++g)
@@ -185,11 +289,12 @@ bool SolverSearch::probe(const TileMask& removed, const TileMask& standing, cons
                     Pairs chosen = pairs;
                     chosen[g] = std::uint16_t((chosen[g] & ~both) | bit);
                     if (groups_.narrow(g, standing, chosen[g]) &&
-                        relaxedClears(removed, standing, free, chosen))
+                        resumedClears(steps, removed, standing, chosen, true))
                         continue;
                     pairs[g] = std::uint16_t(pairs[g] & ~bit);
                     changed = true;
-                    if (!groups_.narrow(g, standing, pairs[g]))
+                    if (!groups_.narrow(g, standing, pairs[g]) ||
+                        !relaxedClears(removed, free, standing, pairs, &steps))
                         return false;
                 }
     }
@@ -230,7 +335,7 @@ void SolverSearch::order(std::vector<Move>& moves, const TileMask& removed,
                      [](const Move& a, const Move& b) { return a.key > b.key; });
 }
 
-bool SolverSearch::solve(TileMask removed, Pairs pairs)
+bool SolverSearch::solve(TileMask removed, Pairs pairs, const Steps* seen)
 {
     const std::size_t mark = line_.size();
     // The positions this node went through on its safe steps: each as good as the next.
@@ -243,6 +348,7 @@ bool SolverSearch::solve(TileMask removed, Pairs pairs)
     };
 
     TileMask standing, free;
+    Steps own;
     for (;;) {
         ++nodes_;
         if (stopping())
@@ -266,8 +372,14 @@ bool SolverSearch::solve(TileMask removed, Pairs pairs)
         if (lost_.contains(removed, pairs))
             return lose();
         passed.emplace_back(removed, pairs);
-        if (!relaxedClears(removed, standing, free, pairs))
+        // The parent's run of the relaxed game, replayed, mostly shows it clearing the board
+        // here too; only where it does not does the game run afresh (and its run serves the
+        // children).
+        if (seen && resumedClears(*seen, removed, standing, pairs, false))
+            break;
+        if (!relaxedClears(removed, free, standing, pairs, &own))
             return lose();
+        seen = &own;
         break;
     }
 
@@ -294,7 +406,7 @@ bool SolverSearch::solve(TileMask removed, Pairs pairs)
         const std::size_t here = line_.size();
         TileMask next = removed;
         take(next, m.odd, m.even);
-        if (solve(next, pairs))
+        if (solve(next, pairs, seen))
             return true;
         if (stopped_ || runOver_)
             return false;

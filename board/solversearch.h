@@ -11,6 +11,7 @@
 #include "board/tilemask.h"
 
 // Standard library
+#include <array>
 #include <vector>
 
 namespace board {
@@ -51,14 +52,25 @@ private:
         std::int64_t key;
     };
 
-    bool solve(TileMask removed, Pairs pairs);
+    // A run of the relaxed game that cleared the board with pairs: when it let each tile go
+    // (went) and when each became able to (freed), a tile free from the start at 0; one that goes
+    // at step s was decided on with s tiles gone.
+    struct Steps
+    {
+        Pairs pairs{};
+        std::array<std::uint8_t, layout::kPositions> went{}, freed{};
+    };
+
+    bool solve(TileMask removed, Pairs pairs, const Steps* seen);
     void order(std::vector<Move>& moves, const TileMask& removed, const TileMask& standing,
                const TileMask& free) const;
     bool stopping();
     TileMask freeTiles(const TileMask& removed, const TileMask& standing) const;
     void take(TileMask& removed, int first, int second);
-    bool relaxedClears(const TileMask& removed, const TileMask& standing, const TileMask& free,
-                       const Pairs& pairs) const;
+    bool relaxedClears(TileMask gone, TileMask canGo, const TileMask& standing, const Pairs& pairs,
+                       Steps* steps = nullptr) const;
+    bool resumedClears(const Steps& steps, const TileMask& removed, const TileMask& standing,
+                       const Pairs& pairs, bool resume) const;
     bool probe(const TileMask& removed, const TileMask& standing, const TileMask& free,
                Pairs& pairs) const;
 

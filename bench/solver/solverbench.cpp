@@ -2,11 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // solverbench [--smoke] [--count N] [--nodes N] [--worst N]: how long the exact solver takes to
-// settle a position. Two sets of N positions (10,000), each solved alone by a fresh search:
-//
-//   deals      the deals of seeds 1..10000 (Board::Deal with board::Random(seed))
-//   mid-game   the same deals after 0 to 60 random legal pairs (count and pairs drawn from a
-//              generator of fixed seed; a deal that runs out of pairs earlier stops there)
+// settle a position. The two sets of N positions (10,000) of bench/benchpositions.h, deals and
+// positions in mid-game, each solved alone by a fresh search.
 //
 // For each set: median, 99th percentile and maximum time, and how many positions were won, lost
 // or left unsettled (only with --nodes N, a limit of N nodes a search). Every winning line is
@@ -15,20 +12,15 @@
 // Prints figures only; it never judges them. --smoke solves 5 positions of each set (CTest).
 
 // Local
+#include "bench/benchpositions.h"
 #include "board/board.h"
-#include "board/partners.h"
-#include "board/random.h"
 #include "board/solver.h"
-
-// Qt
-#include <QString>
 
 // Standard library
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -39,13 +31,7 @@ using board::Board;
 using board::Solver;
 using board::SolveResult;
 using board::Verdict;
-
-struct Position
-{
-    Board board;
-    std::uint32_t seed = 0;
-    board::Line taken;
-};
+using benchpositions::Position;
 
 struct Timing
 {
@@ -54,25 +40,6 @@ struct Timing
     std::uint64_t nodes = 0;
     const Position* position = nullptr;
 };
-
-Board dealt(std::uint32_t seed)
-{
-    Board b;
-    board::Random random(seed);
-    b.Deal(random, QStringLiteral("1"), 0);
-    return b;
-}
-
-std::vector<board::PairMove> takeable(const Board& b)
-{
-    const Board::Positions free = b.FreeStanding();
-    std::vector<board::PairMove> pairs;
-    for (qsizetype i = 0; i < free.size(); ++i)
-        for (qsizetype j = i + 1; j < free.size(); ++j)
-            if (board::arePartners(b.FaceAt(free[i]), b.FaceAt(free[j])))
-                pairs.push_back({free[i], free[j]});
-    return pairs;
-}
 
 bool clears(Board b, const board::Line& line)
 {
@@ -157,28 +124,10 @@ int main(int argc, char* argv[])
             count = std::atoi(argv[++i]);
     }
 
-    std::vector<Position> deals, midGame;
-    std::mt19937 chance(20261216);
-    for (int s = 1; s <= count; ++s) {
-        const auto seed = std::uint32_t(s);
-        deals.push_back({dealt(seed), seed, {}});
-        Position p{dealt(seed), seed, {}};
-        const int pairs = std::uniform_int_distribution<int>(0, 60)(chance);
-        for (int k = 0; k < pairs; ++k) {
-            const std::vector<board::PairMove> options = takeable(p.board);
-            if (options.empty())
-                break;
-            const board::PairMove m =
-                options[std::uniform_int_distribution<std::size_t>(0, options.size() - 1)(chance)];
-            p.board.ClickTile(m.first);
-            p.board.ClickTile(m.second);
-            p.taken.push_back(m);
-        }
-        midGame.push_back(std::move(p));
-    }
+    const benchpositions::Sets sets = benchpositions::make(count);
 
     bool allReplayed = true;
-    report("deals", solveAll(deals, limits, allReplayed), worst, allReplayed);
-    report("mid-game", solveAll(midGame, limits, allReplayed), worst, allReplayed);
+    report("deals", solveAll(sets.deals, limits, allReplayed), worst, allReplayed);
+    report("mid-game", solveAll(sets.midGame, limits, allReplayed), worst, allReplayed);
     return allReplayed ? 0 : 1;
 }
