@@ -10,16 +10,25 @@
 
 namespace board {
 
+namespace {
+
+TileMask removedOn(const Board& board)
+{
+    TileMask removed;
+    for (int p = 0; p < layout::kPositions; ++p)
+        if (board.IsRemoved(p))
+            removed.add(p);
+    return removed;
+}
+
+} // namespace
+
 SolveResult Solver::solve(const Board& board, const SolveLimits& limits)
 {
     Faces faces{};
-    TileMask removed;
-    for (int p = 0; p < layout::kPositions; ++p) {
+    for (int p = 0; p < layout::kPositions; ++p)
         faces[p] = board.FaceAt(p);
-        if (board.IsRemoved(p))
-            removed.add(p);
-    }
-    return solve(faces, removed, limits);
+    return solve(faces, removedOn(board), limits);
 }
 
 SolveResult Solver::solve(const Faces& faces, const TileMask& removed, const SolveLimits& limits)
@@ -36,11 +45,14 @@ LastWinnable Solver::lastWinnable(const Faces& faces, const Line& history,
         return (a.first == b.first && a.second == b.second) ||
                (a.first == b.second && a.second == b.first);
     };
+    // One search for all the beginnings: what it proves lost after some pairs of the game stays
+    // lost whichever beginning reaches it, and the beginnings asked share most of their positions.
+    SolverSearch search(faces, limits);
     // Whether the board can be cleared after count pairs; on a win, how far the history itself
     // followed the winning line from there, since each of those beginnings can be won as well.
     const auto winnable = [&](int count, int& reach) {
-        const SolveResult result = solve(record.replay(count).board, limits);
-        answer.nodes += result.nodes;
+        const SolveResult result = search.run(removedOn(record.replay(count).board));
+        answer.nodes = result.nodes;
         if (result.verdict != Verdict::Won)
             return result.verdict;
         reach = count;

@@ -38,6 +38,8 @@ class SolverSearch
 {
 public:
     SolverSearch(const Faces& faces, const SolveLimits& limits);
+    // May be called again for another position of the same deal: the positions proved lost on
+    // the way stay proved, and the node count runs on.
     SolveResult run(const TileMask& removed);
 
 private:

@@ -170,15 +170,43 @@ QString GameCommands::askedText(int pairsTaken, int lastWinnable, int pairsToGo)
 
 void GameCommands::runAsk()
 {
-    const board::Faces faces = facesOf(game_.board());
-    const Line taken = game_.history().pairs();
+    const int taken = int(game_.history().taken());
     const int toGo = board::Board::kPairs - game_.board().PairsRemoved();
-    search_->start<board::LastWinnable>(
-        [faces, taken](const std::atomic<bool>& cancel) { return standingOf(faces, taken, cancel); },
-        [this, taken, toGo](board::LastWinnable standing) {
+    answerWhereItStands([this, taken, toGo](const Line&) {
+        note_.tell(askedText(taken, taken, toGo));
+    });
+}
+
+// Whether the game can still be won comes first: it is most of what a player asks, and a search
+// of the position alone is quick. Where a lost game was lost may take searches back through its
+// whole history, as hard as the deal's own; meanwhile the note gives the first answer.
+void GameCommands::answerWhereItStands(std::function<void(const Line& winning)> winnable)
+{
+    const board::Board now = game_.board();
+    const board::Faces faces = facesOf(now);
+    const Line taken = game_.history().pairs();
+    const int toGo = board::Board::kPairs - now.PairsRemoved();
+    search_->start<board::SolveResult>(
+        [now](const std::atomic<bool>& cancel) {
+            return board::Solver::solve(now, board::SolveLimits{&cancel, 0});
+        },
+        [this, faces, taken, toGo, winnable](board::SolveResult result) {
             thinking_.stop();
-            note_.tell(askedText(int(taken.size()), standing.count, toGo));
-            updateEnabled();
+            if (result.verdict == Verdict::Won) {
+                winnable(result.line);
+                updateEnabled();
+                return;
+            }
+            note_.tell(QStringLiteral("No: this game can no longer be won. Looking for the pair "
+                                      "that lost it…"));
+            search_->start<board::LastWinnable>(
+                [faces, taken](const std::atomic<bool>& cancel) {
+                    return standingOf(faces, taken, cancel);
+                },
+                [this, taken, toGo](board::LastWinnable standing) {
+                    note_.tell(askedText(int(taken.size()), standing.count, toGo));
+                    updateEnabled();
+                });
         });
     startSearch();
 }
@@ -209,23 +237,11 @@ void GameCommands::runBackToWinnable()
 
 void GameCommands::runSuggest()
 {
-    const board::Faces faces = facesOf(game_.board());
-    const Line taken = game_.history().pairs();
-    const int toGo = board::Board::kPairs - game_.board().PairsRemoved();
-    search_->start<board::LastWinnable>(
-        [faces, taken](const std::atomic<bool>& cancel) { return standingOf(faces, taken, cancel); },
-        [this, taken, toGo](board::LastWinnable standing) {
-            thinking_.stop();
-            if (standing.count == int(taken.size()) && !standing.line.empty()) {
-                game_.showSuggestion(standing.line.front());
-                note_.tell(QStringLiteral("The two tiles ringed in green make a pair that keeps "
-                                          "the game winnable."));
-            } else {
-                note_.tell(askedText(int(taken.size()), standing.count, toGo));
-            }
-            updateEnabled();
-        });
-    startSearch();
+    answerWhereItStands([this](const Line& winning) {
+        game_.showSuggestion(winning.front()); // a game being played has a pair to go
+        note_.tell(QStringLiteral("The two tiles ringed in green make a pair that keeps the game "
+                                  "winnable."));
+    });
 }
 
 void GameCommands::runDealWinnable()

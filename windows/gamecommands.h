@@ -12,6 +12,7 @@
 #include <QTimer>
 
 // Standard library
+#include <functional>
 #include <optional>
 
 class BackgroundSearch;
@@ -60,6 +61,9 @@ private:
     void updateEnabled();
     void startSearch();
     void runAsk();
+    // Tells a lost game's player where it was lost; a game that can still be won, winnable()
+    // answers, given a line that wins it.
+    void answerWhereItStands(std::function<void(const board::Line& winning)> winnable);
     void runBackToWinnable();
     void runSuggest();
     void runDealWinnable();

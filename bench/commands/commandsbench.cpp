@@ -5,7 +5,9 @@
 // 1366 x 768 game window on the offscreen platform. Prints figures only; it never judges them.
 //
 //   asked, deals      "Can this game still be won?" on each of N deals (10,000): from the
-//                     request to the answer painted in the note
+//                     request to the whole answer painted in the note; and to the first
+//                     answer, which for a lost game says so while the search for the pair
+//                     that lost it goes on
 //   asked, mid-game   the same on each of the N positions in mid-game the solver's own benchmark
 //                     uses (bench/benchpositions.h), played into the window by clicks
 //   click, idle       a click on a tile to the board repainted, no search running
@@ -40,26 +42,46 @@ namespace {
 
 struct Figures
 {
-    std::vector<double> ms;
+    std::vector<double> first, whole;
     int yes = 0, no = 0;
 };
 
+struct Answered
+{
+    double first = 0; // ms to the first answer painted: yes, or no with the search for why
+    double whole = 0; // ms to the whole answer painted
+};
+
 // Asks the game in the window and waits for the answer, painted.
-double ask(Game& game)
+Answered ask(Game& game)
 {
     QCoreApplication::processEvents(); // the moves before, painted: not the answer's time
     QElapsedTimer clock;
     clock.start();
     game.commands()->ask()->trigger();
-    while (game.commands()->searching())
+    Answered answered;
+    const auto answerShown = [&] {
+        const QString text = game.note()->text();
+        return game.note()->isVisible() && !text.startsWith(QLatin1String("Thinking"));
+    };
+    while (game.commands()->searching()) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        if (answered.first == 0 && answerShown()) {
+            game.note()->repaint();
+            answered.first = double(clock.nsecsElapsed()) / 1e6;
+        }
+    }
     game.note()->repaint();
-    return double(clock.nsecsElapsed()) / 1e6;
+    answered.whole = double(clock.nsecsElapsed()) / 1e6;
+    if (answered.first == 0)
+        answered.first = answered.whole;
+    return answered;
 }
 
-void record(Figures& figures, const Game& game, double ms)
+void record(Figures& figures, const Game& game, Answered answered)
 {
-    figures.ms.push_back(ms);
+    figures.first.push_back(answered.first);
+    figures.whole.push_back(answered.whole);
     const QString answer = game.note()->text();
     figures.yes += answer.startsWith(QLatin1String("Yes"));
     figures.no += answer.startsWith(QLatin1String("No"));
@@ -135,8 +157,10 @@ int main(int argc, char* argv[])
     const auto answers = [](const Figures& f) {
         return QStringLiteral("; yes %1, no %2").arg(f.yes).arg(f.no);
     };
-    printMs("asked, deals", deals.ms, answers(deals));
-    printMs("asked, mid-game", midGame.ms, answers(midGame));
+    printMs("asked, deals", deals.whole, answers(deals));
+    printMs("  first answer", deals.first);
+    printMs("asked, mid-game", midGame.whole, answers(midGame));
+    printMs("  first answer", midGame.first);
 
     Game game(module);
     game.setAttribute(Qt::WA_DeleteOnClose, false);
