@@ -9,8 +9,8 @@
 #include <QStringList>
 
 // What the game benchmarks take on their command line: [--smoke] [--count N] [WORKDIR]. Call
-// once the application exists; it makes WORKDIR (default: the build's run folder) the working directory,
-// where fish/1/ and info.rtf are.
+// once the application exists; it makes WORKDIR (default: the build's run folder) the working
+// directory, where fish/1/ and info.rtf are.
 struct BenchOptions
 {
     bool smoke = false;

@@ -81,9 +81,9 @@ GameCommands::GameCommands(Game& game, GameNote& note)
         return action;
     };
     takeBack_ = command(QStringLiteral("Take back a pair"), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    putBack_ = command(QStringLiteral("Put back a pair"),
-                       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-                        QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    putBack_ =
+        command(QStringLiteral("Put back a pair"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                                                    QKeySequence(Qt::CTRL | Qt::Key_Y)});
     menu_->addSeparator();
     ask_ = command(QStringLiteral("Can this game still be won?"), {QKeySequence(Qt::Key_F7)});
     backToWinnable_ = command(QStringLiteral("Take back to where it could still be won"),
@@ -172,9 +172,8 @@ void GameCommands::runAsk()
 {
     const int taken = int(game_.history().taken());
     const int toGo = board::Board::kPairs - game_.board().PairsRemoved();
-    answerWhereItStands([this, taken, toGo](const Line&) {
-        note_.tell(askedText(taken, taken, toGo));
-    });
+    answerWhereItStands(
+        [this, taken, toGo](const Line&) { note_.tell(askedText(taken, taken, toGo)); });
 }
 
 // Whether the game can still be won comes first: it is most of what a player asks, and a search
@@ -216,7 +215,9 @@ void GameCommands::runBackToWinnable()
     const board::Faces faces = facesOf(game_.board());
     const Line taken = game_.history().pairs();
     search_->start<board::LastWinnable>(
-        [faces, taken](const std::atomic<bool>& cancel) { return standingOf(faces, taken, cancel); },
+        [faces, taken](const std::atomic<bool>& cancel) {
+            return standingOf(faces, taken, cancel);
+        },
         [this, taken](board::LastWinnable standing) {
             thinking_.stop();
             const int back = int(taken.size()) - standing.count;

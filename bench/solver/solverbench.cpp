@@ -27,11 +27,11 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
+using benchpositions::Position;
 using board::Board;
 using board::Solver;
 using board::SolveResult;
 using board::Verdict;
-using benchpositions::Position;
 
 struct Timing
 {

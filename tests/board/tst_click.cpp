@@ -141,17 +141,16 @@ void ClickTest::followsTheSelectionStateTable_data()
         << "OK!" << -1 << Offsets{} << QList<int>{};
     QTest::newRow("put back") << "D 98 99 Z Y"
                               << "OK!" << -1 << Offsets{} << QList<int>{98, 99};
-    QTest::newRow("two back, one put back")
-        << "D 98 99 126 83 Z Z Y"
-        << "OK!" << -1 << Offsets{} << QList<int>{98, 99};
+    QTest::newRow("two back, one put back") << "D 98 99 126 83 Z Z Y"
+                                            << "OK!" << -1 << Offsets{} << QList<int>{98, 99};
     QTest::newRow("a selection made since goes too") << "D 98 99 0 Z"
                                                      << "OK!" << -1 << Offsets{} << QList<int>{};
     QTest::newRow("a new pair drops what was taken back")
         << "D 98 99 Z 126 83 Y"
         << "OK!" << -1 << Offsets{} << QList<int>{83, 126};
-    QTest::newRow("nothing to take back before a pair") << "D 0 Z"
-                                                        << "OK!" << 1 << Offsets{{0, lift}}
-                                                        << QList<int>{};
+    QTest::newRow("nothing to take back before a pair")
+        << "D 0 Z"
+        << "OK!" << 1 << Offsets{{0, lift}} << QList<int>{};
 
     Board b;
     run(b, QStringLiteral("R"));

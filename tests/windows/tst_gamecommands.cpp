@@ -30,6 +30,10 @@
 
 namespace {
 
+// How long a test waits for a search: long enough for a build with sanitizers on a busy machine;
+// a search that never answers still fails.
+constexpr int kSearchWait = 60000;
+
 // A deal of this seed can be cleared.
 constexpr std::uint32_t kClearableSeed = 2;
 
@@ -160,10 +164,9 @@ void GameCommandsTest::answersTellWhereTheGameStands_data()
     QTest::addColumn<int>("taken");
     QTest::addColumn<int>("lastWinnable");
     QTest::addColumn<QString>("answer");
-    QTest::newRow("can be won") << 5 << 5
-                                << "Yes: this game can still be won (61 pairs to go).";
-    QTest::newRow("one pair to go") << 65 << 65
-                                    << "Yes: this game can still be won (1 pair to go).";
+    QTest::newRow("can be won") << 5 << 5 << "Yes: this game can still be won (61 pairs to go).";
+    QTest::newRow("one pair to go")
+        << 65 << 65 << "Yes: this game can still be won (1 pair to go).";
     QTest::newRow("lost some pairs ago")
         << 12 << 8
         << "No: this game was lost when pair 9 was taken; take back 4 pairs (Ctrl+Z) to play on "
@@ -189,7 +192,9 @@ void GameCommandsTest::askingAnswersInTheNoteAndTakesBackToWhereItCouldBeWon()
 {
     deal(7);
     press(Qt::Key_F7);
-    QTRY_COMPARE(noteShown(), QStringLiteral("Yes: this game can still be won (66 pairs to go)."));
+    QTRY_COMPARE_WITH_TIMEOUT(noteShown(),
+                              QStringLiteral("Yes: this game can still be won (66 pairs to go)."),
+                              kSearchWait);
     QCOMPARE(game_->note()->accessibleName(), noteShown());
     // The note is gone at the next key.
     press(Qt::Key_Left);
@@ -198,12 +203,15 @@ void GameCommandsTest::askingAnswersInTheNoteAndTakesBackToWhereItCouldBeWon()
     for (const auto& [first, second] : kLosingLine)
         take(first, second);
     press(Qt::Key_F7);
-    QTRY_COMPARE(noteShown(),
-                 QStringLiteral("No: this game was lost when pair 6 was taken; take back 3 pairs "
-                                "(Ctrl+Z) to play on from where it could still be won."));
+    QTRY_COMPARE_WITH_TIMEOUT(noteShown(),
+                              QStringLiteral("No: this game was lost when pair 6 was taken; take "
+                                             "back 3 pairs (Ctrl+Z) to play on from where it "
+                                             "could still be won."),
+                              kSearchWait);
     press(Qt::Key_F7, Qt::ShiftModifier);
-    QTRY_COMPARE(noteShown(),
-                 QStringLiteral("Took back 3 pairs: from here this game can still be won."));
+    QTRY_COMPARE_WITH_TIMEOUT(
+        noteShown(), QStringLiteral("Took back 3 pairs: from here this game can still be won."),
+        kSearchWait);
     QCOMPARE(game_->board().PairsRemoved(), 5);
     press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(game_->board().PairsRemoved(), 6);
@@ -224,7 +232,7 @@ void GameCommandsTest::theSuggestedPairKeepsTheGameWinnable()
 {
     deal(7);
     press(Qt::Key_F8);
-    QTRY_VERIFY(game_->tileView()->suggestion().has_value());
+    QTRY_VERIFY_WITH_TIMEOUT(game_->tileView()->suggestion().has_value(), kSearchWait);
     QCOMPARE(noteShown(), QStringLiteral("The two tiles ringed in green make a pair that keeps "
                                          "the game winnable."));
     const board::PairMove pair = *game_->tileView()->suggestion();
@@ -274,7 +282,7 @@ void GameCommandsTest::aRightClickOpensTheMenuAndSelectsNothing()
 void GameCommandsTest::aWinnableDealIsDealtAsStartDeals()
 {
     press(Qt::Key_F9);
-    QTRY_COMPARE(game_->board().Started(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(game_->board().Started(), 1, kSearchWait);
     QCOMPARE(game_->findChild<QPushButton*>(QStringLiteral("Command1"))->text(),
              QStringLiteral("NEW"));
     QCOMPARE(game_->findChild<QLineEdit*>(QStringLiteral("Text1"))->text(), QStringLiteral("1"));
