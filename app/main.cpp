@@ -5,6 +5,7 @@
 // closes.
 
 // Local
+#include "windows/gamenote.h"
 #include "windows/keepfreedmemory.h"
 #include "windows/module1.h"
 #include "windows/startup.h"
@@ -21,6 +22,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("fishpairs"));
     // The board's 132 tiles as buttons for screen readers.
     QAccessible::installFactory(TileViewAccessible::factory);
+    // The game's note as an alert, which screen readers announce when it shows.
+    QAccessible::installFactory(GameNote::accessibleFactory);
     Module1 module;
     auto* window = new startup(module);
     window->setAttribute(Qt::WA_DeleteOnClose);

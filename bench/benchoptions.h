@@ -8,9 +8,9 @@
 #include <QDir>
 #include <QStringList>
 
-// What the game benchmarks take on their command line: [--smoke] [WORKDIR]. Call once the
-// application exists; it makes WORKDIR (default: the build's run folder) the working directory,
-// where fish/1/ and info.rtf are.
+// What the game benchmarks take on their command line: [--smoke] [--count N] [WORKDIR]. Call
+// once the application exists; it makes WORKDIR (default: the build's run folder) the working
+// directory, where fish/1/ and info.rtf are.
 struct BenchOptions
 {
     bool smoke = false;
@@ -21,9 +21,12 @@ struct BenchOptions
         const QStringList args = QCoreApplication::arguments().mid(1);
         options.smoke = args.contains(QStringLiteral("--smoke"));
         QString workDir = defaultWorkDir;
-        for (const QString& arg : args)
-            if (!arg.startsWith(QLatin1String("--")))
-                workDir = arg;
+        for (qsizetype i = 0; i < args.size(); ++i) {
+            if (args[i] == QLatin1String("--count"))
+                ++i; // its number is no folder
+            else if (!args[i].startsWith(QLatin1String("--")))
+                workDir = args[i];
+        }
         QDir::setCurrent(workDir);
         return options;
     }

@@ -107,3 +107,5 @@ echo
 "$build/bench/windows/windowbench" 2>/dev/null
 "$build/bench/game/gamebench" 2>/dev/null
 "$build/bench/richtext/rtfbench" 2>/dev/null
+"$build/bench/solver/solverbench" 2>/dev/null
+"$build/bench/commands/commandsbench" 2>/dev/null

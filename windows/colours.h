@@ -22,6 +22,7 @@ inline const QColor kFocusOnGreen(0, 0, 0);
 
 // The rings on the board, each a light line in a black edge so that it reads on the ivory tiles
 // and on the navy alike, and each in a colour of its own: the keyboard's tile yellow, the
-// selected tile cyan.
+// selected tile cyan, a pair that keeps the game winnable green.
 inline const QColor kKeyboardRing(255, 220, 0);
 inline const QColor kSelectionRing(0, 230, 255);
+inline const QColor kSuggestionRing(40, 230, 40);

@@ -7,12 +7,15 @@
 #include "windows/colours.h"
 #include "windows/focusring.h"
 #include "windows/form2help.h"
+#include "windows/gamecommands.h"
+#include "windows/gamenote.h"
 #include "windows/module1.h"
 #include "windows/tileset.h"
 #include "windows/tileview.h"
 
 // Qt
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTime>
@@ -27,6 +30,14 @@ constexpr int kCelebrationStepMs = 50;
 // left repeated at its right (tiles reach to 9060 x 6780), room above the top row for a tile
 // lifted by a click, and the controls within.
 const QRectF kDesignArea(QPointF(0, 60 - board::Board::kLift), QPointF(9360, 6840));
+
+// Room for the game's note (see GameNote), in twips: a column at the board's left at least this
+// wide, or a band below it at least this tall (two lines of text), and the gap around it.
+constexpr double kNoteColumn = 1500;
+constexpr double kNoteBand = 480;
+constexpr double kNoteGap = 60;
+// The design's controls have no font of their own: the default, 8.25 pt.
+constexpr double kDefaultPoints = 8.25;
 
 // The controls as designed, in twips.
 const QRect kStart(2220, 120, 675, 375);
@@ -81,6 +92,7 @@ Game::Game(Module1& module, QWidget* parent)
     setBackground(this, QColor(0, 0, 128));
 
     Image1 = new TileView(board_, this);
+    note_ = new GameNote(this);
     Command1 = yellowButton(QStringLiteral("Command1"), QStringLiteral("START"), this);
     Command2 = yellowButton(QStringLiteral("Command2"), QStringLiteral("HELP"), this);
     Command3 = yellowButton(QStringLiteral("Command3"), QStringLiteral("HINT"), this);
@@ -89,7 +101,6 @@ Game::Game(Module1& module, QWidget* parent)
     // The board lies under the controls, which sit in its gaps.
     Image1->lower();
 
-    constexpr double kDefaultPoints = 8.25;
     layout_.place(Command1, kStart, kDefaultPoints);
     layout_.place(Command2, kHelp, kDefaultPoints);
     layout_.place(Command3, kHint, kDefaultPoints);
@@ -120,12 +131,14 @@ Game::Game(Module1& module, QWidget* parent)
     Text2->setAccessibleName(QStringLiteral("Clock"));
 
     // The numbers on the faces are drawn pixel by pixel, 7 pixels high: any smaller they blur.
-    // So the window is never smaller than the design shown at its own size, larger than the
-    // design's client area (which left the board to a maximized window).
-    setMinimumSize(DesignScale::wholePixels(kDesignArea.size()));
+    // So the window is never smaller than the design shown at its own size with the note's room
+    // below, larger than the design's client area (which left the board to a maximized window).
+    setMinimumSize(DesignScale::wholePixels(kDesignArea.size() + QSizeF(0, kNoteBand)));
     const QRect client = DesignScale().toPixelRect(QRectF(0, 0, 6480, 4785));
     resize(client.size().expandedTo(minimumSize()));
     Image1->setGeometry(rect());
+
+    commands_ = new GameCommands(*this, *note_);
 
     connect(Command1, &QPushButton::clicked, this, &Game::Command1_Click);
     Command1->installEventFilter(this);
@@ -186,7 +199,9 @@ void Game::present(const board::Outcome& outcome)
     if (outcome.status)
         Text1->setText(*outcome.status);
     Image1->showMoves(outcome);
+    commands_->boardChanged();
     if (outcome.celebrationStarts) {
+        commands_->gameWon();
         Celebrate();
         celebration_.start();
     }
@@ -203,13 +218,35 @@ void Game::Command1_Click()
         TileSet::loadOrTell(module_.CardSet, this, QStringLiteral("The tiles cannot be dealt"));
     if (!faces)
         return;
-    random_.seed(fixedSeed_.value_or(
-        std::uint32_t(std::chrono::high_resolution_clock::now().time_since_epoch().count())));
+    deal(fixedSeed_.value_or(
+             std::uint32_t(std::chrono::high_resolution_clock::now().time_since_epoch().count())),
+         *faces);
+}
+
+void Game::deal(std::uint32_t seed, const Faces& faces)
+{
+    random_.seed(seed);
     const board::Outcome outcome = board_.Deal(random_, module_.CardSet, timeOfDay_());
-    Image1->setFaces(*faces);
+    Image1->setFaces(faces);
     fitView(); // faces of odd sizes may reach further
     Command1->setText(QStringLiteral("NEW"));
     present(outcome);
+}
+
+bool Game::readFaces()
+{
+    dealFaces_ =
+        TileSet::loadOrTell(module_.CardSet, this, QStringLiteral("The tiles cannot be dealt"));
+    return dealFaces_.has_value();
+}
+
+bool Game::dealSeeded(std::uint32_t seed)
+{
+    if (board_.Started() == 1 || !dealFaces_)
+        return false;
+    deal(seed, *dealFaces_);
+    dealFaces_.reset();
+    return true;
 }
 
 void Game::Command2_Click()
@@ -224,7 +261,54 @@ void Game::Command3_Click()
 
 void Game::Image1_Click(int Index)
 {
-    present(board_.ClickTile(Index));
+    const board::Board before = board_;
+    const board::Outcome outcome = board_.ClickTile(Index);
+    history_.recordClick(Index, before, board_);
+    present(outcome);
+}
+
+void Game::takeBack(int pairs)
+{
+    for (; pairs > 0 && history_.canTakeBack(board_); --pairs)
+        board_ = history_.takeBack();
+    restore(board_);
+}
+
+void Game::putBack()
+{
+    if (history_.canPutBack(board_))
+        restore(history_.putBack());
+}
+
+void Game::restore(const board::Board& board)
+{
+    board_ = board;
+    Image1->showBoard();
+    commands_->boardChanged();
+}
+
+void Game::showSuggestion(std::optional<board::PairMove> pair)
+{
+    Image1->setSuggestion(pair);
+}
+
+void Game::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        openMenuAtFocus();
+    else
+        commands_->popup(event->globalPos());
+    event->accept();
+}
+
+void Game::openMenuAtFocus()
+{
+    // From the keyboard the menu opens at the control or tile that has the focus.
+    const QWidget* focus = focusWidget();
+    const QRect around = focus == Image1 && Image1->focusTile() >= 0
+                             ? Image1->tileRect(Image1->focusTile())
+                             : (focus ? focus->rect() : rect());
+    commands_->popup((focus ? focus : this)->mapToGlobal(around.center()));
 }
 
 void Game::Timer1_Timer()
@@ -255,8 +339,27 @@ void Game::fitView()
     // One zoom for the whole design, following the window and the pictures' sizes alone: what
     // the hint and the clicks move stays within it (see TileView::setKeepClearOf), so nothing
     // else on the screen moves with them.
-    const DesignScale scale =
-        DesignScale::fitting(kDesignArea.united(Image1->designArea()), size());
+    QRectF area = kDesignArea.united(Image1->designArea());
+    DesignScale scale = DesignScale::fitting(area, size());
+    auto twipsOf = [&](const DesignScale& s) {
+        return QRectF(s.toTwips(QPointF(0, 0)), s.toTwips(QPointF(width(), height())));
+    };
+    QRectF window = twipsOf(scale);
+    // The note's room: the margin at the board's left where the window is wide, else the one
+    // below it; where the window leaves neither, the zoom makes room for it below the board.
+    QRectF room;
+    if (area.left() - window.left() >= kNoteColumn) {
+        room = QRectF(QPointF(window.left() + kNoteGap, area.top() + kNoteGap),
+                      QPointF(area.left() - kNoteGap, area.bottom()));
+    } else {
+        if (window.bottom() - area.bottom() < kNoteBand) {
+            scale = DesignScale::fitting(area.adjusted(0, 0, 0, kNoteBand), size());
+            window = twipsOf(scale);
+        }
+        room = QRectF(QPointF(window.left() + kNoteGap, area.bottom()),
+                      QPointF(window.right() - kNoteGap, window.bottom() - kNoteGap));
+    }
+    note_->place(scale.toPixelRect(room), DesignLayout::sansFont(kDefaultPoints, false, scale));
     if (scale == scale_)
         return;
     scale_ = scale;

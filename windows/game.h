@@ -5,8 +5,10 @@
 
 // Local
 #include "board/board.h"
+#include "board/history.h"
 #include "board/random.h"
 #include "windows/designscale.h"
+#include "windows/tileset.h"
 
 // Qt
 #include <QTimer>
@@ -17,6 +19,8 @@
 #include <functional>
 #include <optional>
 
+class GameCommands;
+class GameNote;
 class QLineEdit;
 class QPushButton;
 class TileView;
@@ -35,7 +39,10 @@ public:
     ~Game() override;
 
     const board::Board& board() const { return board_; }
+    const board::History& history() const { return history_; }
     TileView* tileView() const { return Image1; }
+    GameCommands* commands() const { return commands_; }
+    GameNote* note() const { return note_; }
     bool celebrating() const { return celebration_.isActive(); }
     QTimer* celebrationTimer() { return &celebration_; }
 
@@ -53,8 +60,25 @@ public:
     // The show's 50 ms timer calls it; so may a test that needs many steps fast.
     void Celebrate();
 
+    // ---- Beside the design's controls (see GameCommands) ----
+    // Takes back the last pairs taken, up to pairs of them, as far as there are any.
+    void takeBack(int pairs);
+    // Puts back the pair taken back last.
+    void putBack();
+    // Rings a pair on the board, or no pair; no tile moves.
+    void showSuggestion(std::optional<board::PairMove> pair);
+    // Reads the tile set's pictures for a deal to come, or tells why they cannot be read.
+    bool readFaces();
+    // On an undealt board, with the pictures readFaces() read: deals the game's own deal from
+    // seed, and everything is as after START.
+    bool dealSeeded(std::uint32_t seed);
+    float timeOfDay() const { return timeOfDay_(); }
+    // The menu of those commands, opened from the keyboard (Menu, Shift+F10).
+    void openMenuAtFocus();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -62,11 +86,15 @@ private:
     void Form_Unload();
     // Shows what changed.
     void present(const board::Outcome& outcome);
+    // Shows a board put in place of the one shown.
+    void restore(const board::Board& board);
+    void deal(std::uint32_t seed, const Faces& faces);
     void fitView();
     void resizeEvent(QResizeEvent* event) override;
 
     Module1& module_;
     board::Board board_;
+    board::History history_;
     board::Random random_;
     std::optional<std::uint32_t> fixedSeed_;
     std::function<float()> timeOfDay_;
@@ -78,6 +106,9 @@ private:
     QLineEdit* Text2;
     QTimer* Timer1;
     TileView* Image1;
+    GameNote* note_;
+    GameCommands* commands_;
+    std::optional<Faces> dealFaces_; // read for a deal that is being searched for
     QTimer celebration_;
 
     DesignLayout layout_;

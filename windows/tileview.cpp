@@ -152,6 +152,10 @@ void TileView::paintEvent(QPaintEvent* event)
             painter.drawPixmap(target.topLeft(), shown_[board_.FaceAt(p) - 1]);
     }
     // Over every tile, so that a tile half hidden by the ones above it still shows its outline.
+    if (suggestion_)
+        for (int p : {suggestion_->first, suggestion_->second})
+            if (isStanding(p))
+                paintRing(painter, p, kSuggestionRing);
     if (board_.SelectedFace() > -1 && isStanding(board_.SelectedPosition()))
         paintRing(painter, board_.SelectedPosition(), kSelectionRing);
     if (ringShown() && focusTile_ >= 0 && isSeen(focusTile_))
@@ -185,6 +189,22 @@ void TileView::showMoves(const board::Outcome& outcome)
             }
     followRemovedFocus(outcome);
     notifyAccessibility();
+}
+
+void TileView::showBoard()
+{
+    update();
+    // The tile in the ring may have gone; nothing to follow it by but its design place.
+    followRemovedFocus({});
+    notifyAccessibility();
+}
+
+void TileView::setSuggestion(std::optional<board::PairMove> pair)
+{
+    if (suggestion_ == pair)
+        return;
+    suggestion_ = pair;
+    update();
 }
 
 void TileView::drawCircle(const board::Circle& circle)
@@ -254,9 +274,13 @@ QRect TileView::withRing(const QRect& tile)
 
 void TileView::followRemovedFocus(const board::Outcome& outcome)
 {
-    if (focusTile_ < 0 || isStanding(focusTile_))
+    // Gone, or standing again under tiles a take-back put back on it: either way out of sight.
+    if (focusTile_ < 0 || isSeen(focusTile_))
         return;
-    board::TilePlace stood = drawnPlace(focusTile_);
+    const board::layout::Place design = board::layout::kPlaces[focusTile_];
+    board::TilePlace stood = isStanding(focusTile_)
+                                 ? drawnPlace(focusTile_)
+                                 : board::TilePlace{float(design.left), float(design.top)};
     for (const board::TileMove& move : outcome.moves)
         if (move.position == focusTile_)
             stood = drawnPlace(move.position, move.from);
@@ -269,6 +293,14 @@ void TileView::followRemovedFocus(const board::Outcome& outcome)
 void TileView::keyPressEvent(QKeyEvent* event)
 {
     const int key = event->key();
+    const bool ours = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up ||
+                      key == Qt::Key_Down || key == Qt::Key_Space || key == Qt::Key_Return ||
+                      key == Qt::Key_Enter;
+    if (!ours || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        // Ctrl on its way to Ctrl+Z, say: a player still playing by mouse wants no ring.
+        QWidget::keyPressEvent(event);
+        return;
+    }
     if (!ringShown_ && focusTile_ >= 0) {
         ringShown_ = true;
         update(withRing(tileRect(focusTile_)));
@@ -300,8 +332,6 @@ void TileView::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Enter:
         activateTile(focusTile_);
         return;
-    default:
-        QWidget::keyPressEvent(event);
     }
 }
 

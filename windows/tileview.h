@@ -5,6 +5,7 @@
 
 // Local
 #include "board/board.h"
+#include "board/pairmove.h"
 #include "windows/designscale.h"
 #include "windows/tilenavigation.h"
 #include "windows/tileset.h"
@@ -17,6 +18,7 @@
 
 // Standard library
 #include <array>
+#include <optional>
 
 // The board as the player sees it: the 132 tile images at the places the board holds, higher
 // positions over lower ones, over a canvas that keeps the circles of the victory show. It only
@@ -42,6 +44,11 @@ public:
 
     // Repaints what the board says moved.
     void showMoves(const board::Outcome& outcome);
+    // Repaints a board put in place of the one shown (a pair taken back or put back).
+    void showBoard();
+    // Rings a pair in the suggestion's colour, or no pair.
+    void setSuggestion(std::optional<board::PairMove> pair);
+    std::optional<board::PairMove> suggestion() const { return suggestion_; }
     // Draws one circle of the victory show onto the canvas. The circle is in the window's own
     // twips, whose origin is the view's top-left corner, not the board's.
     void drawCircle(const board::Circle& circle);
@@ -107,7 +114,8 @@ private:
     // Where the rings round a tile reach.
     static QRect withRing(const QRect& tile);
     void paintRing(QPainter& painter, int p, const QColor& colour) const;
-    // After a pair is taken the keyboard's ring goes to the tile nearest to where its own stood.
+    // After a pair is taken, or a take-back covers the ring's tile, the keyboard's ring goes to
+    // the tile in sight nearest to where its own stood.
     void followRemovedFocus(const board::Outcome& outcome);
     void notifyAccessibility();
 
@@ -120,6 +128,7 @@ private:
     int pressedTile_ = -1;
     int circlesDrawn_ = 0;
     int focusTile_ = -1;
+    std::optional<board::PairMove> suggestion_;
     bool ringShown_ = false;
     std::array<QString, board::Board::kPositions> described_; // as assistive technology last heard
 };

@@ -123,7 +123,8 @@ say(f"the accessibility bus is at {address.split(',')[0]} and the registry answe
 heard = []  # (event type, source's name, detail) of every event the game sent
 pyatspi.Registry.registerEventListener(
     lambda e: heard.append((str(e.type), e.source.name if e.source else "", e.any_data)),
-    "object:text-changed:insert", "object:property-change:accessible-name")
+    "object:text-changed:insert", "object:property-change:accessible-name",
+    "object:state-changed:showing")
 
 with open(log_path, "w") as log:
     game = subprocess.Popen([game_path], cwd=play_dir, stdout=log, stderr=subprocess.STDOUT)
@@ -240,6 +241,18 @@ if not eventually(lambda: ("object:property-change:accessible-name", selected) i
                           [e[:2] for e in heard], 5):
     fail(f"no event told of the tile's new name; heard {heard}")
 say("the bus carried the events that announce both")
+
+# ---- An answer of the game's own: F7 asks whether the game can still be won ----
+heard.clear()
+F7 = 0xFFC4  # its X keysym
+pyatspi.Registry.generateKeyboardEvent(F7, None, pyatspi.KEY_SYM)
+answer = "Yes: this game can still be won (66 pairs to go)."
+note = eventually(lambda: find(board_window, pyatspi.ROLE_ALERT, answer))
+if note is None:
+    fail(f"after F7 no alert in 'Form1' reads '{answer}'; heard {heard}")
+if not eventually(lambda: ("object:state-changed:showing", answer) in [e[:2] for e in heard], 5):
+    fail(f"no event told that the answer showed; heard {heard}")
+say(f"F7 on the keyboard: an alert in 'Form1' reads '{answer}', and its showing was announced")
 
 game.send_signal(signal.SIGTERM)
 game.wait(10)

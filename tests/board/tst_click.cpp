@@ -5,6 +5,7 @@
 
 // Local
 #include "board/board.h"
+#include "board/history.h"
 #include "board/layout.h"
 #include "board/random.h"
 #include "tests/support/playing.h"
@@ -31,12 +32,20 @@ testing::Arrangement byPosition()
 constexpr std::uint32_t kClearableSeed = 2;
 
 // Runs a script of steps on b: "D" deals byPosition(), "R" deals from the clearable seed, "H"
-// asks for a hint, a number clicks that tile. Returns what the status box shows afterwards.
+// asks for a hint, a number clicks that tile, "Z" takes the last pair back and "Y" puts it back.
+// Returns what the status box shows afterwards.
 QString run(Board& b, const QString& script)
 {
     QString status = QStringLiteral("Text1");
+    board::History history;
     for (const QString& step : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         board::Outcome outcome;
+        if (step == QLatin1String("Z") || step == QLatin1String("Y")) {
+            const bool back = step == QLatin1String("Z");
+            if (back ? history.canTakeBack(b) : history.canPutBack(b))
+                b = back ? history.takeBack() : history.putBack();
+            continue;
+        }
         if (step == QLatin1String("D")) {
             testing::ScriptedRandom random(testing::drawsFor(byPosition()));
             outcome = b.Deal(random, QStringLiteral("1"), 0.0f);
@@ -46,7 +55,9 @@ QString run(Board& b, const QString& script)
         } else if (step == QLatin1String("H")) {
             outcome = b.Hint();
         } else {
+            const Board before = b;
             outcome = b.ClickTile(step.toInt());
+            history.recordClick(step.toInt(), before, b);
         }
         if (outcome.status)
             status = *outcome.status;
@@ -122,6 +133,24 @@ void ClickTest::followsTheSelectionStateTable_data()
         << "OK!" << -1 << Offsets{{126, hint}, {83, hint}} << QList<int>{};
     QTest::newRow("the hinted pair taken") << "D H 126 83"
                                            << "OK!" << -1 << Offsets{} << QList<int>{83, 126};
+    QTest::newRow("taken back: both stand where they stood before its first click, hint kept")
+        << "D H 126 83 Z"
+        << "OK!" << -1 << Offsets{{126, hint}, {83, hint}} << QList<int>{};
+    QTest::newRow("a hint between the pair's clicks goes with it")
+        << "D 98 H 99 Z"
+        << "OK!" << -1 << Offsets{} << QList<int>{};
+    QTest::newRow("put back") << "D 98 99 Z Y"
+                              << "OK!" << -1 << Offsets{} << QList<int>{98, 99};
+    QTest::newRow("two back, one put back") << "D 98 99 126 83 Z Z Y"
+                                            << "OK!" << -1 << Offsets{} << QList<int>{98, 99};
+    QTest::newRow("a selection made since goes too") << "D 98 99 0 Z"
+                                                     << "OK!" << -1 << Offsets{} << QList<int>{};
+    QTest::newRow("a new pair drops what was taken back")
+        << "D 98 99 Z 126 83 Y"
+        << "OK!" << -1 << Offsets{} << QList<int>{83, 126};
+    QTest::newRow("nothing to take back before a pair")
+        << "D 0 Z"
+        << "OK!" << 1 << Offsets{{0, lift}} << QList<int>{};
 
     Board b;
     run(b, QStringLiteral("R"));
@@ -132,6 +161,8 @@ void ClickTest::followsTheSelectionStateTable_data()
     for (int p = 0; p < Board::kPositions; ++p)
         all << p;
     QTest::newRow("the 66th pair wins") << wholeGame << "Поздравляем!!!" << -1 << Offsets{} << all;
+    QTest::newRow("and is never taken back")
+        << wholeGame + QStringLiteral(" Z") << "Поздравляем!!!" << -1 << Offsets{} << all;
 }
 
 void ClickTest::followsTheSelectionStateTable()
@@ -175,6 +206,23 @@ void ClickTest::takingAPairReleasesItsNeighbours()
     QVERIFY(b.IsFree(35));
     // The removed positions keep their own flags: 98 still reads "held from above".
     QCOMPARE(b.BlockedAbove(98), -1);
+    // Taken back, the pair holds its neighbours again.
+    board::History history;
+    Board before = b;
+    b.ClickTile(126);
+    history.recordClick(126, before, b);
+    before = b;
+    b.ClickTile(83);
+    history.recordClick(83, before, b);
+    QCOMPARE(b.Covered(103), 0); // under 126
+    QCOMPARE(b.BlockedBelow(82), 0);
+    QCOMPARE(history.pairs(), board::Line({{126, 83}}));
+    b = history.takeBack();
+    QCOMPARE(b.Covered(103), -1);
+    QCOMPARE(b.BlockedBelow(82), -1);
+    QCOMPARE(b.PairsRemoved(), 1);
+    QVERIFY(!b.IsRemoved(126) && !b.IsRemoved(83) && b.IsRemoved(98));
+    QVERIFY(history.pairs().empty());
 }
 
 QTEST_GUILESS_MAIN(ClickTest)

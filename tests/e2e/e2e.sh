@@ -161,6 +161,33 @@ board_shot "$gamewin" "$work/dealt.png"
 shot dealt
 say "a double-click on START dealt and kept the deal: the window is now only $navy navy"
 
+# The game's own commands beside the design's: F8 rings a pair that keeps the game winnable,
+# the mouse takes it, and Ctrl+Z takes it back to where it stood. On the board as dealt, where
+# no tile has moved and the ring's middle is its tile's.
+green_rings() { # the centres of the green rings in the game window, one "X Y" a line
+  window_shot "$gamewin" "$work/rings.png"
+  /usr/bin/convert "$work/rings.png" -fill black +opaque 'rgb(40,230,40)' -fill white \
+    -opaque 'rgb(40,230,40)' -define connected-components:verbose=true \
+    -connected-components 8 null: |
+    awk '/srgb\(255,255,255\)|gray\(255\)/ && $4 > 100 { split($2, g, /[x+]/); print g[3] + int(g[1] / 2), g[4] + int(g[2] / 2) }'
+}
+two_rings() { [ "$(green_rings | grep -c .)" -eq 2 ]; }
+xdotool key --window "$gamewin" F8
+eventually two_rings || fail "F8 ringed no pair in green: $(green_rings | tr '\n' ' ')"
+shot suggested
+while read -r x y; do
+  xdotool mousemove --window "$gamewin" "$x" "$y" click 1
+  sleep 0.2
+done < <(green_rings)
+pair_taken() { board_shot "$gamewin" "$work/pair.png"; ! two_rings && [ "$(differ "$work/dealt.png" "$work/pair.png")" -gt 100 ]; }
+eventually pair_taken || fail "the pair ringed in green could not be taken with the mouse"
+shot suggested-pair-taken
+xdotool key --window "$gamewin" ctrl+z
+eventually eval '[ "$(board_shot "$gamewin" "$work/back.png"; differ "$work/dealt.png" "$work/back.png")" -eq 0 ]' ||
+  fail "Ctrl+Z did not put the pair back where it stood"
+shot taken-back
+say "F8 ringed a pair in green, the mouse took it, and Ctrl+Z put it back where it stood"
+
 board_differs() { # NAME [MINIMUM]: the board differs from the dealt one by more than MINIMUM pixels
   board_shot "$gamewin" "$work/$1.png"
   [ "$(differ "$work/dealt.png" "$work/$1.png")" -gt "${2:-100}" ]
@@ -202,6 +229,7 @@ controls_shot "$work/controls-after.png"
   fail "ten presses of HINT moved NEW, HELP or the status box"
 shot hinted-ten-times
 say "HINT pressed ten times at one spot: NEW, HELP and the status box stayed where they were"
+
 
 # HINT took the focus with the click, so no ring until a key is pressed; then back through the
 # tab order to NEW, which Space presses.

@@ -5,12 +5,13 @@
 
 // Local
 #include "board/partners.h"
+#include "board/solver.h"
 
 // Standard library
-#include <bitset>
+#include <algorithm>
 #include <cmath>
+#include <random>
 #include <stdexcept>
-#include <unordered_set>
 
 namespace testing {
 
@@ -65,49 +66,74 @@ std::vector<Pair> takeablePairs(const board::Board& board)
     return pairs;
 }
 
-namespace {
-
-using Standing = std::bitset<board::Board::kPositions>;
-
-struct StandingHash
-{
-    std::size_t operator()(const Standing& s) const
-    {
-        return std::hash<std::string>()(s.to_string());
-    }
-};
-
-bool search(const board::Board& board, std::vector<Pair>& order,
-            std::unordered_set<Standing, StandingHash>& seen, std::size_t budget)
-{
-    if (board.PairsRemoved() == board::Board::kPairs)
-        return true;
-    Standing standing;
-    for (int p = 0; p < board::Board::kPositions; ++p)
-        standing[p] = !board.IsRemoved(p);
-    if (seen.size() >= budget || !seen.insert(standing).second)
-        return false;
-    for (const Pair& pair : takeablePairs(board)) {
-        board::Board next = board;
-        next.ClickTile(pair.first);
-        next.ClickTile(pair.second);
-        order.push_back(pair);
-        if (search(next, order, seen, budget))
-            return true;
-        order.pop_back();
-    }
-    return false;
-}
-
-} // namespace
-
 std::vector<Pair> clearingOrder(const board::Board& board, std::size_t budget)
 {
+    board::SolveLimits limits;
+    limits.maxNodes = budget;
     std::vector<Pair> order;
-    std::unordered_set<Standing, StandingHash> seen;
-    if (!search(board, order, seen, budget))
-        order.clear();
+    for (const board::PairMove& m : board::Solver::solve(board, limits).line)
+        order.emplace_back(m.first, m.second);
     return order;
+}
+
+board::Board positionWith(const std::map<int, int>& kept)
+{
+    if (kept.size() % 2)
+        throw std::logic_error("an odd number of tiles cannot be what pairs left");
+    // The order in which the other tiles go, two free ones at a time, on the flags alone: the two
+    // lowest free ones, or where that strands a tile, free ones picked by chance.
+    std::vector<Pair> order;
+    std::mt19937 chance(1);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        board::Board flags;
+        std::vector<bool> gone(board::Board::kPositions, false);
+        order.clear();
+        for (std::size_t left = board::Board::kPositions - kept.size(); left > 0; left -= 2) {
+            std::vector<int> free;
+            for (int p = 0; p < board::Board::kPositions; ++p)
+                if (!gone[p] && !kept.count(p) && flags.IsFree(p))
+                    free.push_back(p);
+            if (free.size() < 2)
+                break;
+            if (attempt > 0)
+                std::shuffle(free.begin(), free.end(), chance);
+            for (int p : {free[0], free[1]}) {
+                flags.ReleaseNeighbours(p);
+                gone[p] = true;
+            }
+            order.emplace_back(free[0], free[1]);
+        }
+        if (2 * order.size() + kept.size() == board::Board::kPositions)
+            break;
+    }
+    if (2 * order.size() + kept.size() != board::Board::kPositions)
+        throw std::logic_error("the kept tiles leave the others no way to go");
+
+    std::array<int, board::Board::kFaces + 1> copies;
+    copies.fill(3);
+    Arrangement faces{};
+    for (const auto& [p, face] : kept) {
+        faces.at(p) = face;
+        if (--copies.at(face) < 0)
+            throw std::logic_error("a face is kept more than three times");
+    }
+    int pairFace = 1; // odd face of the partner pair handed out next
+    for (const auto& [first, second] : order) {
+        while (pairFace < board::Board::kFaces && (!copies[pairFace] || !copies[pairFace + 1]))
+            pairFace += 2;
+        if (pairFace > board::Board::kFaces)
+            throw std::logic_error("the kept faces leave the others unpaired");
+        faces[first] = pairFace, faces[second] = pairFace + 1;
+        --copies[pairFace], --copies[pairFace + 1];
+    }
+
+    board::Board b;
+    dealArrangement(b, faces);
+    for (const auto& [first, second] : order) {
+        b.ClickTile(first);
+        b.ClickTile(second);
+    }
+    return b;
 }
 
 } // namespace testing

@@ -11,6 +11,7 @@
 
 // Standard library
 #include <array>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -49,9 +50,14 @@ using Pair = std::pair<int, int>;
 // searches.
 std::vector<Pair> takeablePairs(const board::Board& board);
 
-// Pairs to take, in order, that clear the board from where it stands, or an empty list when the
-// search finds none (a depth-first search that tries the hint's pair first and never visits the
-// same set of standing tiles twice, and gives up after budget different sets).
+// Pairs to take, in order, that clear the board from where it stands, or an empty list when there
+// are none or the exact solver has not settled the position within budget nodes.
 std::vector<Pair> clearingOrder(const board::Board& board, std::size_t budget = 100000);
+
+// A dealt board on which exactly the tiles in kept (position -> face) still stand. The others get
+// faces that let them go two at a time, two tiles free together, and are taken. kept must hold
+// as many odd as even faces of each partner pair, and leave the others a way to go; else
+// std::logic_error.
+board::Board positionWith(const std::map<int, int>& kept);
 
 } // namespace testing

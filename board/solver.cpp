@@ -1,0 +1,94 @@
+// SPDX-FileCopyrightText: 2026 The Fish Pairs developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "board/solver.h"
+
+// Local
+#include "board/board.h"
+#include "board/gamerecord.h"
+#include "board/solversearch.h"
+
+namespace board {
+
+namespace {
+
+TileMask removedOn(const Board& board)
+{
+    TileMask removed;
+    for (int p = 0; p < layout::kPositions; ++p)
+        if (board.IsRemoved(p))
+            removed.add(p);
+    return removed;
+}
+
+} // namespace
+
+SolveResult Solver::solve(const Board& board, const SolveLimits& limits)
+{
+    Faces faces{};
+    for (int p = 0; p < layout::kPositions; ++p)
+        faces[p] = board.FaceAt(p);
+    return solve(faces, removedOn(board), limits);
+}
+
+SolveResult Solver::solve(const Faces& faces, const TileMask& removed, const SolveLimits& limits)
+{
+    return SolverSearch(faces, limits).run(removed);
+}
+
+LastWinnable Solver::lastWinnable(const Faces& faces, const Line& history,
+                                  const SolveLimits& limits)
+{
+    const GameRecord record(faces, history);
+    LastWinnable answer;
+    const auto samePair = [](const PairMove& a, const PairMove& b) {
+        return (a.first == b.first && a.second == b.second) ||
+               (a.first == b.second && a.second == b.first);
+    };
+    // One search for all the beginnings: what it proves lost after some pairs of the game stays
+    // lost whichever beginning reaches it, and the beginnings asked share most of their positions.
+    SolverSearch search(faces, limits);
+    // Whether the board can be cleared after count pairs; on a win, how far the history itself
+    // followed the winning line from there, since each of those beginnings can be won as well.
+    const auto winnable = [&](int count, int& reach) {
+        const SolveResult result = search.run(removedOn(record.replay(count).board));
+        answer.nodes = result.nodes;
+        if (result.verdict != Verdict::Won)
+            return result.verdict;
+        reach = count;
+        while (reach < int(history.size()) && reach - count < int(result.line.size()) &&
+               samePair(history[reach], result.line[reach - count]))
+            ++reach;
+        if (reach >= answer.count) {
+            answer.count = reach;
+            answer.line.assign(result.line.begin() + (reach - count), result.line.end());
+        }
+        return Verdict::Won;
+    };
+
+    // Beginnings up to lo can be won (lo -1: none known); beginnings from hi on cannot.
+    int lo = -1, hi = int(history.size()) + 1;
+    int reach = 0;
+    Verdict last = winnable(int(history.size()), reach);
+    if (last == Verdict::Stopped)
+        return {Verdict::Stopped, -1, {}, answer.nodes};
+    if (last == Verdict::Won) {
+        answer.verdict = Verdict::Won;
+        return answer;
+    }
+    hi = int(history.size());
+    while (hi - lo > 1) {
+        const int mid = lo + (hi - lo) / 2;
+        last = winnable(mid, reach);
+        if (last == Verdict::Stopped)
+            return {Verdict::Stopped, -1, {}, answer.nodes};
+        if (last == Verdict::Won)
+            lo = std::min(reach, hi - 1);
+        else
+            hi = mid;
+    }
+    answer.verdict = lo < 0 ? Verdict::Lost : Verdict::Won;
+    return answer;
+}
+
+} // namespace board
