@@ -106,9 +106,10 @@ void SolverSearch::take(TileMask& removed, int first, int second)
 // game can remove, in whatever order, the relaxed game removes as well (by induction over the
 // real pairs: both tiles free, each the other's possible partner), and its rule only ever gets
 // easier to meet as tiles go, so the order in which it runs does not matter. A board it cannot
-// clear, the real game cannot. gone: the tiles removed; canGo: the standing tiles free then.
-bool SolverSearch::relaxedClears(TileMask gone, TileMask canGo, const TileMask& standing,
-                                 const Pairs& pairs, Steps* steps) const
+// clear, the real game cannot. gone: the tiles removed (every other tile stands); canGo: the
+// standing tiles free then.
+bool SolverSearch::relaxedClears(TileMask gone, TileMask canGo, const Pairs& pairs,
+                                 Steps* steps) const
 {
     TileMask pending = canGo;
     std::uint8_t step = 0;
@@ -124,15 +125,15 @@ bool SolverSearch::relaxedClears(TileMask gone, TileMask canGo, const TileMask& 
         ++step;
         // Its partners may now go; so may the partners of any tile it frees.
         pending |= groups_.partners(p) & canGo;
-        (rules_.affectedBy(p) & standing).without(gone).forEach([&](int q) {
-            if (!canGo.has(q) && rules_.isFree(q, gone)) {
+        // gone holds every tile removed, so a tile not gone is standing.
+        for (const int q : rules_.affectedList(p))
+            if (!gone.has(q) && !canGo.has(q) && rules_.isFree(q, gone)) {
                 canGo.add(q);
                 if (steps)
                     steps->freed[q] = step;
                 pending.add(q);
                 pending |= groups_.partners(q) & canGo;
             }
-        });
     };
     while (!pending.empty()) {
         const int x = pending.first();
@@ -262,7 +263,7 @@ bool SolverSearch::resumedClears(const Steps& steps, const TileMask& removed,
         if (rules_.isFree(q, gone))
             canGo.add(q);
     });
-    return relaxedClears(gone, canGo, standing, pairs);
+    return relaxedClears(gone, canGo, pairs);
 }
 
 // Drops every pair whose choice alone leaves the relaxed game unable to clear the board. False
@@ -274,7 +275,7 @@ bool SolverSearch::probe(const TileMask& removed, const TileMask& standing, cons
         return false;
     Steps steps;
     bool changed = true;
-    if (!relaxedClears(removed, free, standing, pairs, &steps))
+    if (!relaxedClears(removed, free, pairs, &steps))
         return false;
     while (changed) {
         changed = false;
@@ -294,7 +295,7 @@ bool SolverSearch::probe(const TileMask& removed, const TileMask& standing, cons
                     pairs[g] = std::uint16_t(pairs[g] & ~bit);
                     changed = true;
                     if (!groups_.narrow(g, standing, pairs[g]) ||
-                        !relaxedClears(removed, free, standing, pairs, &steps))
+                        !relaxedClears(removed, free, pairs, &steps))
                         return false;
                 }
     }
@@ -377,7 +378,7 @@ bool SolverSearch::solve(TileMask removed, Pairs pairs, const Steps* seen)
         // children).
         if (seen && resumedClears(*seen, removed, standing, pairs, false))
             break;
-        if (!relaxedClears(removed, free, standing, pairs, &own))
+        if (!relaxedClears(removed, free, pairs, &own))
             return lose();
         seen = &own;
         break;
