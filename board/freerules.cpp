@@ -40,13 +40,16 @@ FreeRules::FreeRules()
             if (p != q && flagsDiffer(fresh, b, p)) {
                 influences[p].push_back(q);
                 affected_[q].add(p);
+                if (affectedCounts_[q] == kMaxAffected)
+                    throw std::logic_error("a removal touches more tiles than expected");
+                affectedList_[q][affectedCounts_[q]++] = std::uint8_t(p);
             }
     }
 
     for (int p = 0; p < layout::kPositions; ++p) {
         const std::vector<int>& by = influences[p];
         // A handful at most: the tile resting on p and p's two neighbours in its column.
-        if (by.size() > 6)
+        if (by.size() > kMaxBy)
             throw std::logic_error("a tile's freedom hangs on more removals than expected");
         const unsigned subsets = 1u << by.size();
         std::vector<unsigned> minimal;
@@ -70,6 +73,13 @@ FreeRules::FreeRules()
             }
         if (minimal.size() > kMaxWays)
             throw std::logic_error("a tile can be freed in more ways than expected");
+        for (std::size_t i = 0; i < by.size(); ++i)
+            by_[p][i] = std::uint8_t(by[i]);
+        byCounts_[p] = int(by.size());
+        for (unsigned s = 0; s < subsets; ++s)
+            for (unsigned m : minimal)
+                if ((s & m) == m)
+                    freeWhen_[p] |= std::uint64_t(1) << s;
         for (unsigned m : minimal) {
             TileMask way;
             for (std::size_t i = 0; i < by.size(); ++i)

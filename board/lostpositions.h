@@ -18,9 +18,9 @@ namespace board {
 // well, whatever the path to it.
 //
 // One flat table, grown by doubling up to a fixed size (about 75 MB); when that is full a new
-// entry overwrites an old one, which costs the search time, never exactness. Flat, because a search that has
-// proved a million positions lost and then ends must not leave the allocator a million small
-// blocks to sort through on the next search's first allocation.
+// entry overwrites an old one, which costs the search time, never exactness. Flat, because a search
+// that has proved a million positions lost and then ends must not leave the allocator a million
+// small blocks to sort through on the next search's first allocation.
 class LostPositions
 {
 public:

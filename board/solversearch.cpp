@@ -18,6 +18,8 @@ constexpr std::uint64_t kProbeAfter = 100;
 constexpr std::uint64_t kFirstBudget = 1000;
 // The budget of each of a round's short runs in other orders.
 constexpr std::uint64_t kSideBudget = 1000;
+// How many pairs a probe tries at once (see probe()).
+constexpr int kBatch = 4;
 
 std::uint64_t mix(std::uint64_t h)
 {
@@ -106,9 +108,10 @@ void SolverSearch::take(TileMask& removed, int first, int second)
 // game can remove, in whatever order, the relaxed game removes as well (by induction over the
 // real pairs: both tiles free, each the other's possible partner), and its rule only ever gets
 // easier to meet as tiles go, so the order in which it runs does not matter. A board it cannot
-// clear, the real game cannot. gone: the tiles removed; canGo: the standing tiles free then.
-bool SolverSearch::relaxedClears(TileMask gone, TileMask canGo, const TileMask& standing,
-                                 const Pairs& pairs, Steps* steps) const
+// clear, the real game cannot. gone: the tiles removed (every other tile stands); canGo: the
+// standing tiles free then.
+bool SolverSearch::relaxedClears(TileMask gone, TileMask canGo, const Pairs& pairs,
+                                 Steps* steps) const
 {
     TileMask pending = canGo;
     std::uint8_t step = 0;
@@ -124,15 +127,15 @@ bool SolverSearch::relaxedClears(TileMask gone, TileMask canGo, const TileMask& 
         ++step;
         // Its partners may now go; so may the partners of any tile it frees.
         pending |= groups_.partners(p) & canGo;
-        (rules_.affectedBy(p) & standing).without(gone).forEach([&](int q) {
-            if (!canGo.has(q) && rules_.isFree(q, gone)) {
+        // gone holds every tile removed, so a tile not gone is standing.
+        for (const int q : rules_.affectedList(p))
+            if (!gone.has(q) && !canGo.has(q) && rules_.isFree(q, gone)) {
                 canGo.add(q);
                 if (steps)
                     steps->freed[q] = step;
                 pending.add(q);
                 pending |= groups_.partners(q) & canGo;
             }
-        });
     };
     while (!pending.empty()) {
         const int x = pending.first();
@@ -262,43 +265,92 @@ bool SolverSearch::resumedClears(const Steps& steps, const TileMask& removed,
         if (rules_.isFree(q, gone))
             canGo.add(q);
     });
-    return relaxedClears(gone, canGo, standing, pairs);
+    return relaxedClears(gone, canGo, pairs);
 }
 
 // Drops every pair whose choice alone leaves the relaxed game unable to clear the board. False
 // when that leaves some group without a complete matching.
+//
+// Most pairs pass, so they are tried in batches, one pair from each of several groups chosen at
+// once, and a batch is split only when it fails; a pair is dropped only when it fails alone. A
+// batch that passes vouches for each of its pairs: the relaxed game is monotone in the pairs (a
+// pair more never makes a tile's rule harder to meet), and choosing one pair of the batch alone
+// leaves every group at least the pairs the batch left it. Every pair left at the end passes alone
+// with the pairs left, and every pair dropped failed alone with more pairs than are left, so the
+// pairs kept are the same as when each is tried alone.
 bool SolverSearch::probe(const TileMask& removed, const TileMask& standing, const TileMask& free,
                          Pairs& pairs) const
 {
     if (!groups_.narrow(standing, pairs))
         return false;
     Steps steps;
-    bool changed = true;
-    if (!relaxedClears(removed, free, standing, pairs, &steps))
+    if (!relaxedClears(removed, free, pairs, &steps))
         return false;
-    while (changed) {
+    struct Trial
+    {
+        int group;
+        std::uint16_t bit, both;
+    };
+    // Whether a pair of the trial is still worth trying: possible, and not the only pair of its
+    // row and column (choosing it would change nothing).
+    const auto open = [&](const Trial& t) {
+        return (pairs[t.group] & t.bit) && (pairs[t.group] & t.both) != t.bit;
+    };
+    std::array<Trial, PartnerGroups::kGroups * 9> trials{};
+    bool changed = true;
+    bool alive = true;
+    // Tries trials[from, to), groups all different; false only where the probe proves the
+    // position lost.
+    const auto batch = [&](auto& self, int from, int to) -> bool {
+        std::array<Trial, kBatch> kept{};
+        int n = 0;
+        for (int k = from; k < to; ++k)
+            if (open(trials[k]))
+                kept[n++] = trials[k];
+        if (n == 0)
+            return true;
+        Pairs chosen = pairs;
+        bool passes = true;
+        for (int k = 0; k < n && passes; ++k) {
+            const Trial& t = kept[k];
+            chosen[t.group] = std::uint16_t((chosen[t.group] & ~t.both) | t.bit);
+            passes = groups_.narrow(t.group, standing, chosen[t.group]);
+        }
+        if (passes && resumedClears(steps, removed, standing, chosen, true))
+            return true;
+        if (n == 1) {
+            const Trial& t = kept[0];
+            pairs[t.group] = std::uint16_t(pairs[t.group] & ~t.bit);
+            changed = true;
+            return groups_.narrow(t.group, standing, pairs[t.group]) &&
+                   relaxedClears(removed, free, pairs, &steps);
+        }
+        std::copy(kept.begin(), kept.begin() + n, trials.begin() + from);
+        return self(self, from, from + n / 2) && self(self, from + n / 2, from + n);
+    };
+    while (changed && alive) {
         changed = false;
-        for (int g = 0; g < PartnerGroups::kGroups; ++g)
-            for (int i = 0; i < 3; ++i)
-                for (int j = 0; j < 3; ++j) {
-                    const std::uint16_t bit = PartnerGroups::bit(i, j);
-                    const std::uint16_t both =
-                        PartnerGroups::pairsOf(0, i) | PartnerGroups::pairsOf(1, j);
-                    if (!(pairs[g] & bit) || (pairs[g] & both) == bit)
-                        continue;
-                    Pairs chosen = pairs;
-                    chosen[g] = std::uint16_t((chosen[g] & ~both) | bit);
-                    if (groups_.narrow(g, standing, chosen[g]) &&
-                        resumedClears(steps, removed, standing, chosen, true))
-                        continue;
-                    pairs[g] = std::uint16_t(pairs[g] & ~bit);
-                    changed = true;
-                    if (!groups_.narrow(g, standing, pairs[g]) ||
-                        !relaxedClears(removed, free, standing, pairs, &steps))
-                        return false;
+        // Round the groups pair by pair, so that neighbours in the list lie in different groups.
+        int count = 0;
+        for (int i = 0; i < 3; ++i)
+            for (int j = 0; j < 3; ++j)
+                for (int g = 0; g < PartnerGroups::kGroups; ++g) {
+                    const Trial t{
+                        g, PartnerGroups::bit(i, j),
+                        std::uint16_t(PartnerGroups::pairsOf(0, i) | PartnerGroups::pairsOf(1, j))};
+                    if (open(t))
+                        trials[count++] = t;
                 }
+        for (int from = 0; from < count && alive;) {
+            std::uint32_t groups = 0;
+            int to = from;
+            while (to < count && to - from < kBatch && !(groups >> trials[to].group & 1))
+                groups |= 1u << trials[to++].group;
+            alive = batch(batch, from, to);
+            from = to;
+        }
     }
-    return true;
+    return alive;
 }
 
 void SolverSearch::order(std::vector<Move>& moves, const TileMask& removed,
@@ -377,7 +429,7 @@ bool SolverSearch::solve(TileMask removed, Pairs pairs, const Steps* seen)
         // children).
         if (seen && resumedClears(*seen, removed, standing, pairs, false))
             break;
-        if (!relaxedClears(removed, free, standing, pairs, &own))
+        if (!relaxedClears(removed, free, pairs, &own))
             return lose();
         seen = &own;
         break;

@@ -69,7 +69,7 @@ private:
     bool stopping();
     TileMask freeTiles(const TileMask& removed, const TileMask& standing) const;
     void take(TileMask& removed, int first, int second);
-    bool relaxedClears(TileMask gone, TileMask canGo, const TileMask& standing, const Pairs& pairs,
+    bool relaxedClears(TileMask gone, TileMask canGo, const Pairs& pairs,
                        Steps* steps = nullptr) const;
     bool resumedClears(const Steps& steps, const TileMask& removed, const TileMask& standing,
                        const Pairs& pairs, bool resume) const;
