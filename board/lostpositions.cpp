@@ -43,8 +43,12 @@ void LostPositions::add(const TileMask& removed, const Pairs& pairs)
     if (4 * (used_ + 1) > 3 * slots_.size()) {
         if (slots_.size() >= kMostSlots) {
             // Full: the newest proof takes the place of whatever sits where it belongs. The
-            // slot stays taken, so every other entry is still found where it was.
-            slots_[hash & (slots_.size() - 1)] = {hash, removed, pairs};
+            // slot stays taken, so every other entry is still found where it was. An empty
+            // slot stays empty: filling it would let the table fill up, and a search for an
+            // absent position would then run through all of it.
+            Entry& home = slots_[hash & (slots_.size() - 1)];
+            if (home.hash != 0)
+                home = {hash, removed, pairs};
             return;
         }
         grow();
