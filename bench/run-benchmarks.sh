@@ -6,8 +6,7 @@
 #   bench/run-benchmarks.sh [BUILD_DIR]        (default: build; build it first)
 # Start-up is timed by ../shared/tools/measure-gui.sh (exec to the window's map, under Xvfb).
 # Peak memory and idle CPU come from the real game driven under Xvfb, peak memory beside a bare Qt
-# program showing the same four windows; the rest from the benchmark programs. Peers (kmahjongg,
-# gnome-mahjongg) are measured too where they are installed.
+# program showing the same four windows; the rest from the benchmark programs.
 set -uo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$here/build}" && pwd)
@@ -33,8 +32,6 @@ startup() { # LABEL PATTERN DIR COMMAND...
 
 startup "bare Qt 6" '^Bare Qt$' "$build" "$build/bench/bareqt/bareqt"
 startup "Fish Pairs" '^Option$' "$build/run" "$build/fishpairs"
-command -v kmahjongg >/dev/null && startup KMahjongg 'kmahjongg' "$work" kmahjongg
-command -v gnome-mahjongg >/dev/null && startup "GNOME Mahjongg" 'mahjongg' "$work" gnome-mahjongg
 echo
 
 # ---- Peak memory: the game and a bare Qt program showing the same four windows ----
