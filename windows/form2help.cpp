@@ -64,6 +64,8 @@ Form2help::Form2help(const Faces& faces, QWidget* parent) : QWidget(parent), Ima
     Command1 = new QPushButton(QStringLiteral("OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setPalette(systemColours());
+    // Enter on OK closes the window, as Space does.
+    Command1->setAutoDefault(true);
     layout_.place(Command1, {1500, 720, 675, 375}, 8.25);
     connect(Command1, &QPushButton::clicked, this, &Form2help::Command1_Click);
     new FocusRing(this, {Command1}, kFocusOnGreen);

@@ -60,6 +60,8 @@ QPushButton* yellowButton(const QString& name, const QString& caption, QWidget* 
     palette.setColor(QPalette::ButtonText, Qt::black);
     button->setPalette(palette);
     button->setAutoFillBackground(true);
+    // Enter presses the button that has the focus, as Space does.
+    button->setAutoDefault(true);
     return button;
 }
 

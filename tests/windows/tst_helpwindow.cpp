@@ -112,6 +112,11 @@ void HelpWindowTest::showsEveryPartnerPairOnOneRow()
     QVERIFY(testing::leaveMaximized(module_.help));
     module_.help->resize(300, 200);
     QCOMPARE(module_.help->size(), QSize(648, 448));
+    // Enter on OK closes it, as Space does.
+    QPointer<Form2help> help = module_.help.data();
+    ok->setFocus();
+    QTest::keyClick(ok, Qt::Key_Return);
+    QTRY_VERIFY(!help);
 }
 
 void HelpWindowTest::readsThePicturesOncePerLoad()
