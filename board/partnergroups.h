@@ -10,6 +10,7 @@
 // Standard library
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 
 namespace board {
@@ -57,6 +58,27 @@ public:
     static std::uint16_t pairsOf(int side, int index)
     {
         return side == 0 ? std::uint16_t(7u << (3 * index)) : std::uint16_t(0x49u << index);
+    }
+
+    // Of a group's possible pairs, those that the tile at p (in that group) may be taken in.
+    unsigned pairsFor(int p, std::uint16_t groupPairs) const
+    {
+        return groupPairs & pairsOf(side_[p], index_[p]);
+    }
+    // The partner that pair bit b of p's group joins the tile at p to.
+    int partnerBy(int p, int b) const
+    {
+        return tiles_[group_[p]][1 - side_[p]][side_[p] == 0 ? b % 3 : b / 3];
+    }
+    // p's only possible partner, when p is that partner's only one as well, so that the two can
+    // go only together; kNone otherwise.
+    int soleMutualPartner(int p, std::uint16_t groupPairs) const
+    {
+        const unsigned mine = pairsFor(p, groupPairs);
+        if (!mine || (mine & (mine - 1)))
+            return kNone;
+        const int y = partnerBy(p, std::countr_zero(mine));
+        return pairsFor(y, groupPairs) == mine ? y : kNone;
     }
 
     // Keeps of pairs only those that lie on a complete matching of each group's standing tiles.

@@ -145,27 +145,19 @@ bool SolverSearch::relaxedClears(TileMask gone, TileMask canGo, const Pairs& pai
         const int g = groups_.group(x);
         if (g == PartnerGroups::kNone)
             continue; // no partner at all: it can never go
-        const int side = groups_.side(x);
-        const unsigned mine = pairs[g] & PartnerGroups::pairsOf(side, groups_.index(x));
-        const auto partner = [&](unsigned bits) {
-            const int b = std::countr_zero(bits);
-            return groups_.tile(g, 1 - side, side == 0 ? b % 3 : b / 3);
-        };
-        if (mine && !(mine & (mine - 1))) {
-            // Only if y is left no other partner either: else y may go with another tile and
-            // leave x to find none, which is how the real game can lose it.
-            const int y = partner(mine);
-            const unsigned theirs = pairs[g] & PartnerGroups::pairsOf(1 - side, groups_.index(y));
-            if (theirs == mine) {
-                if (canGo.has(y)) {
-                    remove(x);
-                    remove(y);
-                }
-                continue;
+        // A tile whose one possible partner has no other either goes only together with it:
+        // else that partner may go with another tile and leave x to find none, which is how the
+        // real game can lose it.
+        if (const int y = groups_.soleMutualPartner(x, pairs[g]); y != PartnerGroups::kNone) {
+            if (canGo.has(y)) {
+                remove(x);
+                remove(y);
             }
+            continue;
         }
+        const unsigned mine = groups_.pairsFor(x, pairs[g]);
         for (unsigned rest = mine; rest; rest &= rest - 1) {
-            const int y = partner(rest);
+            const int y = groups_.partnerBy(x, std::countr_zero(rest));
             if (gone.has(y) || canGo.has(y)) {
                 remove(x);
                 break;
@@ -217,31 +209,22 @@ bool SolverSearch::resumedClears(const Steps& steps, const TileMask& removed,
         if (done.has(x))
             continue;
         const int at = steps.went[x];
-        const int g = groups_.group(x);
-        const int side = groups_.side(x);
-        const unsigned mine = pairs[g] & PartnerGroups::pairsOf(side, groups_.index(x));
-        const auto partner = [&](unsigned bits) {
-            const int b = std::countr_zero(bits);
-            return groups_.tile(g, 1 - side, side == 0 ? b % 3 : b / 3);
-        };
-        if (mine && !(mine & (mine - 1))) {
-            const int y = partner(mine);
-            const unsigned theirs = pairs[g] & PartnerGroups::pairsOf(1 - side, groups_.index(y));
-            if (theirs == mine) {
-                const int t = std::max<int>(at, steps.freed[y]);
-                if (done.has(y) || !movable(x, t) || !movable(y, t)) {
-                    failed = at;
-                    break;
-                }
-                done.add(x);
-                done.add(y);
-                when[x] = when[y] = t;
-                continue;
+        const std::uint16_t groupPairs = pairs[groups_.group(x)];
+        if (const int y = groups_.soleMutualPartner(x, groupPairs); y != PartnerGroups::kNone) {
+            const int t = std::max<int>(at, steps.freed[y]);
+            if (done.has(y) || !movable(x, t) || !movable(y, t)) {
+                failed = at;
+                break;
             }
+            done.add(x);
+            done.add(y);
+            when[x] = when[y] = t;
+            continue;
         }
+        const unsigned mine = groups_.pairsFor(x, groupPairs);
         int t = 1 << 20;
         for (unsigned rest = mine; rest; rest &= rest - 1)
-            t = std::min<int>(t, steps.freed[partner(rest)]);
+            t = std::min<int>(t, steps.freed[groups_.partnerBy(x, std::countr_zero(rest))]);
         t = std::max(t, at);
         if (!mine || !movable(x, t)) {
             failed = at;
