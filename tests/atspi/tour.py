@@ -11,12 +11,11 @@ import re
 import signal
 import subprocess
 import sys
-import time
 
-import gi
-
-gi.require_version("Gio", "2.0")
-from gi.repository import Gio, GLib  # noqa: E402
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+import atspiwalk  # noqa: E402
+from atspiwalk import application, children, eventually, find, press, window  # noqa: E402
+from gi.repository import GLib  # noqa: E402
 import pyatspi  # noqa: E402
 
 SKIP = 77
@@ -48,73 +47,14 @@ def fail(text):
     sys.exit(1)
 
 
-def pump():
-    # Events reach pyatspi's listeners only while the GLib main context runs.
-    context = GLib.MainContext.default()
-    while context.pending():
-        context.iteration(False)
-
-
-def eventually(what, seconds=10):
-    """what() once it gives something true, trying for some seconds; else None."""
-    deadline = time.monotonic() + seconds
-    while True:
-        pump()
-        try:
-            found = what()
-        except GLib.GError:  # an object that went away while it was asked
-            found = None
-        if found or time.monotonic() > deadline:
-            return found
-        time.sleep(0.1)
-
-
-def children(node):
-    return [node.getChildAtIndex(i) for i in range(node.childCount)]
-
-
-def find(node, role, name):
-    """The first descendant of node with this role and name, depth first."""
-    for child in children(node):
-        if child is None:
-            continue
-        if child.getRole() == role and child.name == name:
-            return child
-        found = find(child, role, name)
-        if found is not None:
-            return found
-    return None
-
-
-def press(node):
-    action = node.queryAction()
-    names = [action.getName(i) for i in range(action.nActions)]
-    if "Press" not in names:
-        fail(f"'{node.name}' offers no Press action, only {names}")
-    action.doAction(names.index("Press"))
-
-
 def text_of(node):
     text = node.queryText()
     return text.getText(0, text.characterCount)
 
 
-def window(app, title):
-    # Qt shows a top-level widget that is no dialog and no main window as a filler.
-    return next((w for w in children(app) if w is not None and w.name == title), None)
-
-
 # ---- The accessibility bus, switched on as a desktop does when a screen reader starts ----
 try:
-    session = Gio.bus_get_sync(Gio.BusType.SESSION)
-    address = session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress",
-                                None, GLib.VariantType("(s)"), 0, 10000, None).unpack()[0]
-    session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Set",
-                      GLib.Variant("(ssv)", ("org.a11y.Status", "IsEnabled",
-                                             GLib.Variant("b", True))),
-                      None, 0, 10000, None)
-    desktop = pyatspi.Registry.getDesktop(0)
-    desktop.childCount  # the registry answers, or this raises
+    desktop, address = atspiwalk.switch_on()
 except GLib.GError as error:
     say(f"SKIPPED: the accessibility bus did not start ({error.message})")
     sys.exit(SKIP)
@@ -129,8 +69,7 @@ pyatspi.Registry.registerEventListener(
 with open(log_path, "w") as log:
     game = subprocess.Popen([game_path], cwd=play_dir, stdout=log, stderr=subprocess.STDOUT)
 
-app = eventually(lambda: next((a for a in children(desktop)
-                               if a is not None and a.get_process_id() == game.pid), None))
+app = application(desktop, game)
 if app is None:
     fail("the game never showed up on the accessibility bus")
 say(f"the game is on the bus as application '{app.name}'")
@@ -139,7 +78,7 @@ say(f"the game is on the bus as application '{app.name}'")
 startup = eventually(lambda: window(app, "Option"))
 if startup is None:
     fail("no window 'Option' on the bus")
-press(find(startup, pyatspi.ROLE_PUSH_BUTTON, "OK") or fail("'Option' has no button OK"))
+press(find(startup, pyatspi.ROLE_PUSH_BUTTON, "OK") or fail("'Option' has no button OK"), fail)
 board_window = eventually(lambda: window(app, "Form1"))
 if board_window is None:
     fail("pressing OK through the bus opened no window 'Form1'")
@@ -159,7 +98,7 @@ status, clock = controls["Status"], controls["Clock"]
 say(f"'Form1' holds START, HELP, HINT, the status box ('{text_of(status)}') and the clock "
     f"('{text_of(clock)}')")
 
-press(controls["START"])
+press(controls["START"], fail)
 if not eventually(lambda: controls["START"].name == "NEW"):
     fail(f"START pressed through the bus did not turn into NEW: it reads "
          f"'{controls['START'].name}'")
@@ -225,7 +164,7 @@ if not tile.getState().contains(pyatspi.STATE_SHOWING):
 if text_of(status) == "OK!":
     fail("the status box says OK! before any tile was pressed")
 heard.clear()
-press(tile)
+press(tile, fail)
 if not eventually(lambda: text_of(status) == "OK!"):
     fail(f"after tile 131's Press the status box reads '{text_of(status)}', not 'OK!'")
 face = match.group(2)

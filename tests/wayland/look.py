@@ -19,12 +19,11 @@ import signal
 import subprocess
 import sys
 import tempfile
-import time
 
-import gi
-
-gi.require_version("Gio", "2.0")
-from gi.repository import Gio, GLib  # noqa: E402
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+import atspiwalk  # noqa: E402
+from atspiwalk import application, find, press, window  # noqa: E402
+from gi.repository import GLib  # noqa: E402
 import pyatspi  # noqa: E402
 
 SKIP = 77
@@ -55,49 +54,9 @@ def fail(text):
     sys.exit(1)
 
 
-def eventually(what, seconds=30):
-    """what() once it gives something true, trying for some seconds; else None."""
-    deadline = time.monotonic() + seconds
-    while True:
-        context = GLib.MainContext.default()
-        while context.pending():
-            context.iteration(False)
-        try:
-            found = what()
-        except GLib.GError:  # an object that went away while it was asked
-            found = None
-        if found or time.monotonic() > deadline:
-            return found
-        time.sleep(0.2)
-
-
-def children(node):
-    return [node.getChildAtIndex(i) for i in range(node.childCount)]
-
-
-def find(node, role, name):
-    """The first descendant of node with this role and name, depth first."""
-    for child in children(node):
-        if child is None:
-            continue
-        if child.getRole() == role and child.name == name:
-            return child
-        found = find(child, role, name)
-        if found is not None:
-            return found
-    return None
-
-
-def press(node):
-    action = node.queryAction()
-    names = [action.getName(i) for i in range(action.nActions)]
-    if "Press" not in names:
-        fail(f"'{node.name}' offers no Press action, only {names}")
-    action.doAction(names.index("Press"))
-
-
-def window(app, title):
-    return next((w for w in children(app) if w is not None and w.name == title), None)
+def eventually(what):
+    # Weston's first frames come slowly.
+    return atspiwalk.eventually(what, 30, 0.2)
 
 
 def shot(name):
@@ -132,21 +91,14 @@ def navy_area(png):
 
 # ---- The accessibility bus, switched on as a desktop does when a screen reader starts ----
 try:
-    session = Gio.bus_get_sync(Gio.BusType.SESSION)
-    session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Set",
-                      GLib.Variant("(ssv)", ("org.a11y.Status", "IsEnabled",
-                                             GLib.Variant("b", True))),
-                      None, 0, 10000, None)
-    desktop = pyatspi.Registry.getDesktop(0)
-    desktop.childCount  # the registry answers, or this raises
+    desktop = atspiwalk.switch_on()[0]
 except GLib.GError as error:
     say(f"SKIPPED: the accessibility bus did not start ({error.message})")
     sys.exit(SKIP)
 
 with open(log_path, "w") as log:
     game = subprocess.Popen([game_path], cwd=play_dir, stdout=log, stderr=subprocess.STDOUT)
-app = eventually(lambda: next((a for a in children(desktop)
-                               if a is not None and a.get_process_id() == game.pid), None))
+app = application(desktop, game, 30)
 if app is None:
     fail("the game never showed up on the accessibility bus"
          + (f" (it ended with status {game.returncode})" if game.poll() is not None else ""))
@@ -173,12 +125,12 @@ if not 0.2 <= seen[2] <= 0.4:
 say(f"the start-up window shows {STARTUP[0]} x {STARTUP[1]} as designed, {seen[2]:.2f} navy")
 
 # ---- OK, then START: the dealt board covers most of the maximized game window's navy ----
-press(find(startup, pyatspi.ROLE_PUSH_BUTTON, "OK") or fail("'Option' has no button OK"))
+press(find(startup, pyatspi.ROLE_PUSH_BUTTON, "OK") or fail("'Option' has no button OK"), fail)
 board_window = eventually(lambda: window(app, "Form1"))
 if board_window is None:
     fail("OK opened no window 'Form1'")
 start = find(board_window, pyatspi.ROLE_PUSH_BUTTON, "START") or fail("'Form1' has no START")
-press(start)
+press(start, fail)
 if not eventually(lambda: start.name == "NEW"):
     fail(f"START did not turn into NEW: it reads '{start.name}'")
 
