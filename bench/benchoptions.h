@@ -14,6 +14,7 @@
 struct BenchOptions
 {
     bool smoke = false;
+    int count = 0; // --count N, for the benchmarks that take it; 0 when not given
 
     static BenchOptions fromArguments(const QString& defaultWorkDir)
     {
@@ -22,8 +23,8 @@ struct BenchOptions
         options.smoke = args.contains(QStringLiteral("--smoke"));
         QString workDir = defaultWorkDir;
         for (qsizetype i = 0; i < args.size(); ++i) {
-            if (args[i] == QLatin1String("--count"))
-                ++i; // its number is no folder
+            if (args[i] == QLatin1String("--count") && i + 1 < args.size())
+                options.count = args[++i].toInt(); // its number is no folder
             else if (!args[i].startsWith(QLatin1String("--")))
                 workDir = args[i];
         }

@@ -122,12 +122,9 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const bool smoke = BenchOptions::fromArguments(QStringLiteral(FISHPAIRS_RUN_DIR)).smoke;
-    int count = smoke ? 5 : 10000;
-    const QStringList args = QCoreApplication::arguments();
-    const qsizetype at = args.indexOf(QStringLiteral("--count"));
-    if (at > 0 && at + 1 < args.size())
-        count = args[at + 1].toInt();
+    const BenchOptions options = BenchOptions::fromArguments(QStringLiteral(FISHPAIRS_RUN_DIR));
+    const bool smoke = options.smoke;
+    const int count = options.count ? options.count : smoke ? 5 : 10000;
 
     Module1 module;
     module.CardSet = QStringLiteral("1");
