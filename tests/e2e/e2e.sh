@@ -94,6 +94,12 @@ eventually() { # COMMAND...: true once COMMAND succeeds, trying for five seconds
   for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done
   return 1
 }
+patiently() { # COMMAND...: the same for two minutes, for what waits on the solver: the deal is
+  # the clock's, and a hard one takes seconds, many more in a sanitizer build sharing the cores
+  local end=$((SECONDS + 120))
+  while [ "$SECONDS" -lt "$end" ]; do "$@" && return 0; sleep 0.1; done
+  return 1
+}
 navy_share() { # PNG: the share of navy pixels
   /usr/bin/convert "$1" -fill black +opaque 'rgb(0,0,128)' -fill white -opaque 'rgb(0,0,128)' \
     -format '%[fx:mean]' info:
@@ -169,11 +175,13 @@ green_rings() { # the centres of the green rings in the game window, one "X Y" a
   /usr/bin/convert "$work/rings.png" -fill black +opaque 'rgb(40,230,40)' -fill white \
     -opaque 'rgb(40,230,40)' -define connected-components:verbose=true \
     -connected-components 8 null: |
-    awk '/srgb\(255,255,255\)|gray\(255\)/ && $4 > 100 { split($2, g, /[x+]/); print g[3] + int(g[1] / 2), g[4] + int(g[2] / 2) }'
+    awk '/srgb\(255,255,255\)|gray\(255\)/ && $4 > 100 { split($2, g, /[x+]/)
+      # A ring round a tile, not the strip where the rings of two neighbours meet.
+      if (g[1] >= 20 && g[2] >= 20) print g[3] + int(g[1] / 2), g[4] + int(g[2] / 2) }'
 }
 two_rings() { [ "$(green_rings | grep -c .)" -eq 2 ]; }
 xdotool key --window "$gamewin" F8
-eventually two_rings || fail "F8 ringed no pair in green: $(green_rings | tr '\n' ' ')"
+patiently two_rings || fail "F8 ringed no pair in green: $(green_rings | tr '\n' ' ')"
 shot suggested
 while read -r x y; do
   xdotool mousemove --window "$gamewin" "$x" "$y" click 1
