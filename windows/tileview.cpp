@@ -152,28 +152,33 @@ void TileView::paintEvent(QPaintEvent* event)
             painter.drawPixmap(target.topLeft(), shown_[board_.FaceAt(p) - 1]);
     }
     // Over every tile, so that a tile half hidden by the ones above it still shows its outline.
+    QList<std::pair<int, QColor>> rings;
     if (suggestion_)
         for (int p : {suggestion_->first, suggestion_->second})
             if (isStanding(p))
-                paintRing(painter, p, kSuggestionRing);
+                rings.append({p, kSuggestionRing});
     if (board_.SelectedFace() > -1 && isStanding(board_.SelectedPosition()))
-        paintRing(painter, board_.SelectedPosition(), kSelectionRing);
+        rings.append({board_.SelectedPosition(), kSelectionRing});
     if (ringShown() && focusTile_ >= 0 && isSeen(focusTile_))
-        paintRing(painter, focusTile_, kKeyboardRing);
+        rings.append({focusTile_, kKeyboardRing});
+    paintRings(painter, rings);
 }
 
-void TileView::paintRing(QPainter& painter, int p, const QColor& colour) const
+void TileView::paintRings(QPainter& painter, const QList<std::pair<int, QColor>>& rings) const
 {
-    // A light ring in a dark edge reads on the ivory tiles and on the navy board alike.
-    const QRectF ring = QRectF(tileRect(p)).adjusted(1.5, 1.5, -1.5, -1.5);
+    // A light ring in a dark edge reads on the ivory tiles and on the navy board alike. Every
+    // dark edge goes down before any light ring, or where two tiles overlap the edge of one ring
+    // would cut the other in pieces.
     const double width = std::max(2.0, 3 * scale_.zoom());
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(0, 0, 0), width + 2));
-    painter.drawRoundedRect(ring, width, width);
-    painter.setPen(QPen(colour, width));
-    painter.drawRoundedRect(ring, width, width);
+    for (const bool edge : {true, false})
+        for (const auto& [p, colour] : rings) {
+            painter.setPen(edge ? QPen(QColor(0, 0, 0), width + 2) : QPen(colour, width));
+            painter.drawRoundedRect(QRectF(tileRect(p)).adjusted(1.5, 1.5, -1.5, -1.5), width,
+                                    width);
+        }
     painter.restore();
 }
 

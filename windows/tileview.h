@@ -11,6 +11,7 @@
 #include "windows/tileset.h"
 
 // Qt
+#include <QColor>
 #include <QImage>
 #include <QList>
 #include <QPixmap>
@@ -19,6 +20,7 @@
 // Standard library
 #include <array>
 #include <optional>
+#include <utility>
 
 // The board as the player sees it: the 132 tile images at the places the board holds, higher
 // positions over lower ones, over a canvas that keeps the circles of the victory show. It only
@@ -113,7 +115,7 @@ private:
     SeenTiles seenTiles() const;
     // Where the rings round a tile reach.
     static QRect withRing(const QRect& tile);
-    void paintRing(QPainter& painter, int p, const QColor& colour) const;
+    void paintRings(QPainter& painter, const QList<std::pair<int, QColor>>& rings) const;
     // After a pair is taken, or a take-back covers the ring's tile, the keyboard's ring goes to
     // the tile in sight nearest to where its own stood.
     void followRemovedFocus(const board::Outcome& outcome);

@@ -169,19 +169,25 @@ say "a double-click on START dealt and kept the deal: the window is now only $na
 
 # The game's own commands beside the design's: F8 rings a pair that keeps the game winnable,
 # the mouse takes it, and Ctrl+Z takes it back to where it stood. On the board as dealt, where
-# no tile has moved and the ring's middle is its tile's.
-green_rings() { # the centres of the green rings in the game window, one "X Y" a line
+# no tile has moved.
+green_rings() { # a point inside each of the two tiles ringed in green, one "X Y" a line
   window_shot "$gamewin" "$work/rings.png"
-  /usr/bin/convert "$work/rings.png" -fill black +opaque 'rgb(40,230,40)' -fill white \
+  # What the rings enclose, not the rings: where two ringed tiles overlap, the rings cross and
+  # enclose three parts, and the two far apart are the tiles' own.
+  /usr/bin/convert "$work/rings.png" -fill white +opaque 'rgb(40,230,40)' -fill black \
     -opaque 'rgb(40,230,40)' -define connected-components:verbose=true \
-    -connected-components 8 null: |
-    awk '/srgb\(255,255,255\)|gray\(255\)/ && $4 > 100 { split($2, g, /[x+]/)
-      # A ring round a tile, not the strip where the rings of two neighbours meet.
-      if (g[1] >= 20 && g[2] >= 20) print g[3] + int(g[1] / 2), g[4] + int(g[2] / 2) }'
+    -connected-components 4 null: |
+    awk '/rgba?\(255,255,255|gray\(255\)/ && $4 > 100 { split($2, g, /[x+]/)
+      if (g[3] > 0 && g[4] > 0) { split($3, c, ","); n++; x[n] = int(c[1]); y[n] = int(c[2]) } }
+      END { if (n < 2 || n > 3) exit
+        for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) {
+          d = (x[i] - x[j]) ^ 2 + (y[i] - y[j]) ^ 2
+          if (d > far) { far = d; a = i; b = j } }
+        print x[a], y[a]; print x[b], y[b] }'
 }
 two_rings() { [ "$(green_rings | grep -c .)" -eq 2 ]; }
 xdotool key --window "$gamewin" F8
-patiently two_rings || fail "F8 ringed no pair in green: $(green_rings | tr '\n' ' ')"
+patiently two_rings || fail "F8 ringed no pair in green (see the screenshot)"
 shot suggested
 while read -r x y; do
   xdotool mousemove --window "$gamewin" "$x" "$y" click 1

@@ -241,6 +241,14 @@ void GameCommandsTest::theSuggestedPairKeepsTheGameWinnable()
         const QRect ring = game_->tileView()->tileRect(tile);
         QCOMPARE(shot.pixelColor(ring.center().x(), ring.top() + 2), QColor(40, 230, 40));
     }
+    // Two rings round tiles that overlap, 1 on 0 in one column: the dark edge of the lower
+    // ring's top must not cut the upper ring's side.
+    game_->tileView()->setSuggestion(board::PairMove{0, 1});
+    const QImage overlapping = game_->tileView()->grab().toImage();
+    const QRect upper = game_->tileView()->tileRect(0);
+    const QRect lower = game_->tileView()->tileRect(1);
+    QCOMPARE(overlapping.pixelColor(upper.left() + 1, lower.top() - 1), QColor(40, 230, 40));
+    game_->tileView()->setSuggestion(pair);
     // No tile moved; taking the pair leaves a game that can still be won.
     QCOMPARE(game_->board().Left(pair.first), float(board::layout::kPlaces[pair.first].left));
     take(pair.first, pair.second);
