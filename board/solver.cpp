@@ -8,9 +8,59 @@
 #include "board/gamerecord.h"
 #include "board/solversearch.h"
 
+// Qt
+#include <QThread>
+
+// Standard library
+#include <memory>
+
 namespace board {
 
 namespace {
+
+// Two searches of one deal that lead with different orders: how soon a search finds a win turns
+// on its order far more than on the position, so on two cores the first answer of two orders
+// comes much sooner, on the hard positions, than the answer of either. The second search starts
+// only once the first has run for a while: an easy position costs no thread. Either answer is
+// exact, so which comes first changes at most which winning line is given.
+class Rivals
+{
+public:
+    Rivals(const Faces& faces, const SolveLimits& limits)
+        : lead_(faces, limits), rival_(faces, limits, SolverSearch::Order::Shuffled)
+    {
+    }
+
+    SolveResult run(const TileMask& removed)
+    {
+        std::atomic<bool> settled = false;
+        SolveResult second;
+        std::unique_ptr<QThread> thread;
+        const auto startRival = [&] {
+            thread.reset(QThread::create([&] {
+                second = rival_.run(removed, &settled);
+                if (second.verdict != Verdict::Stopped)
+                    settled = true;
+            }));
+            // It runs only on a core nothing else wants: a search the game runs for a player
+            // keeps one core busy, as it did alone, and leaves the window's thread the other.
+            thread->start(QThread::IdlePriority);
+        };
+        SolveResult first = lead_.run(removed, &settled, startRival);
+        // Answered, or stopped by the caller's limits or by the rival's answer: in every case
+        // the rival has nothing more to do.
+        settled = true;
+        if (thread)
+            thread->wait();
+        if (first.verdict == Verdict::Stopped && second.verdict != Verdict::Stopped)
+            return second;
+        return first;
+    }
+
+private:
+    SolverSearch lead_;
+    SolverSearch rival_;
+};
 
 TileMask removedOn(const Board& board)
 {
@@ -33,7 +83,7 @@ SolveResult Solver::solve(const Board& board, const SolveLimits& limits)
 
 SolveResult Solver::solve(const Faces& faces, const TileMask& removed, const SolveLimits& limits)
 {
-    return SolverSearch(faces, limits).run(removed);
+    return Rivals(faces, limits).run(removed);
 }
 
 LastWinnable Solver::lastWinnable(const Faces& faces, const Line& history,
@@ -47,7 +97,7 @@ LastWinnable Solver::lastWinnable(const Faces& faces, const Line& history,
     };
     // One search for all the beginnings: what it proves lost after some pairs of the game stays
     // lost whichever beginning reaches it, and the beginnings asked share most of their positions.
-    SolverSearch search(faces, limits);
+    Rivals search(faces, limits);
     // Whether the board can be cleared after count pairs; on a win, how far the history itself
     // followed the winning line from there, since each of those beginnings can be won as well.
     const auto winnable = [&](int count, int& reach) {

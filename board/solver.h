@@ -58,7 +58,10 @@ struct LastWinnable
 // caller asks it to, and then it says "Stopped" and claims nothing.
 //
 // Every call keeps its state to itself (the free-tile rules it reads are built once and never
-// change), so searches may run on any number of threads at once.
+// change), so searches may run on any number of threads at once. A search that runs for more
+// than a moment starts a second one in another order on a thread of idle priority, and the first
+// of the two to answer answers: on a machine with a core to spare, the hard positions are
+// answered several times sooner, and a core that is wanted is never taken.
 class Solver
 {
 public:

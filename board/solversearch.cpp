@@ -20,6 +20,9 @@ constexpr std::uint64_t kFirstBudget = 1000;
 constexpr std::uint64_t kSideBudget = 1000;
 // How many pairs a probe tries at once (see probe()).
 constexpr int kBatch = 4;
+// A search that leads with shuffled orders draws its shuffles from numbers past any round's:
+// the short runs of a search that leads with another order shuffle by the round's number.
+constexpr unsigned kRounds = 64;
 
 std::uint64_t mix(std::uint64_t h)
 {
@@ -32,27 +35,33 @@ std::uint64_t mix(std::uint64_t h)
 
 } // namespace
 
-SolverSearch::SolverSearch(const Faces& faces, const SolveLimits& limits)
-    : rules_(FreeRules::get()), groups_(faces), limits_(limits)
+SolverSearch::SolverSearch(const Faces& faces, const SolveLimits& limits, Order lead)
+    : rules_(FreeRules::get()), groups_(faces), limits_(limits), lead_(lead)
 {
 }
 
 // Restarts. How long the search takes to find a win depends on the order in which it tries the
 // pairs far more than on the position: an early pair taken in the wrong order of preference can
 // cost a refutation of a hundred thousand nodes where another order wins in a hundred. So the
-// search runs in rounds: the main order with a budget that doubles every round, then two short
+// search runs in rounds: the lead's order with a budget that doubles every round, then two short
 // runs in other orders. Positions proved lost stay proved from run to run, so a run repeats
 // little of the work before it; and since the main budget grows without bound, some round
 // settles every position.
-SolveResult SolverSearch::run(const TileMask& removed)
+SolveResult SolverSearch::run(const TileMask& removed, const std::atomic<bool>* overtaken,
+                              const std::function<void()>& longRun)
 {
+    overtaken_ = overtaken;
+    longRun_ = longRun;
+    longAt_ = nodes_ + kLongRun;
+    stopped_ = false;
     SolveResult result;
     bool won = false;
     std::uint64_t budget = kFirstBudget;
     for (unsigned round = 0;; ++round, budget *= 2) {
         for (unsigned side = 0; side <= 2; ++side) {
-            order_ = side == 0 ? Order::HighestFirst : Order((2 * round + side - 1) % 3 + 1);
-            shuffle_ = round;
+            // The short runs take the three orders other than the lead's by turns.
+            order_ = side == 0 ? lead_ : Order((int(lead_) + (2 * round + side - 1) % 3 + 1) % 4);
+            shuffle_ = round + (lead_ == Order::Shuffled ? kRounds : 0);
             runEnd_ = nodes_ + (side == 0 ? budget : kSideBudget);
             runOver_ = false;
             line_.clear();
@@ -78,8 +87,11 @@ SolveResult SolverSearch::run(const TileMask& removed)
 bool SolverSearch::stopping()
 {
     if ((limits_.cancel && limits_.cancel->load(std::memory_order_relaxed)) ||
+        (overtaken_ && overtaken_->load(std::memory_order_relaxed)) ||
         (limits_.maxNodes && nodes_ >= limits_.maxNodes))
         stopped_ = true;
+    if (nodes_ == longAt_ && longRun_)
+        longRun_();
     if (nodes_ >= runEnd_)
         runOver_ = true;
     return stopped_ || runOver_;

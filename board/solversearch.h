@@ -12,6 +12,8 @@
 
 // Standard library
 #include <array>
+#include <atomic>
+#include <functional>
 #include <vector>
 
 namespace board {
@@ -37,16 +39,22 @@ namespace board {
 class SolverSearch
 {
 public:
-    SolverSearch(const Faces& faces, const SolveLimits& limits);
+    // Orders in which a node tries its pairs. A search leads with one of them and tries the
+    // others in short runs.
+    enum class Order { HighestFirst, FreesMost, HighestTile, Shuffled };
+
+    SolverSearch(const Faces& faces, const SolveLimits& limits, Order lead = Order::HighestFirst);
     // May be called again for another position of the same deal: the positions proved lost on
-    // the way stay proved, and the node count runs on.
-    SolveResult run(const TileMask& removed);
+    // the way stay proved, and the node count runs on. The run stops, claiming nothing, once
+    // overtaken is set (by a search that has answered); it calls longRun once, from this
+    // thread, when it has searched kLongRun nodes.
+    SolveResult run(const TileMask& removed, const std::atomic<bool>* overtaken = nullptr,
+                    const std::function<void()>& longRun = {});
+    // About 2 ms of search: what settles sooner is not worth a thread.
+    static constexpr std::uint64_t kLongRun = 400;
 
 private:
     using Pairs = PartnerGroups::Pairs;
-
-    // Orders in which a node tries its pairs; the later ones serve the short runs.
-    enum class Order { HighestFirst, FreesMost, HighestTile, Shuffled };
     struct Move
     {
         int odd, even, group;
@@ -80,7 +88,11 @@ private:
     PartnerGroups groups_;
     SolveLimits limits_;
     std::uint64_t nodes_ = 0;
-    bool stopped_ = false; // the caller's limits: the search claims nothing
+    Order lead_;
+    const std::atomic<bool>* overtaken_ = nullptr;
+    std::function<void()> longRun_;
+    std::uint64_t longAt_ = 0;
+    bool stopped_ = false; // the caller's limits or a rival's answer: the search claims nothing
     bool runOver_ = false; // this run's budget: the next run takes over
     std::uint64_t runEnd_ = 0;
     Order order_ = Order::HighestFirst;

@@ -10,6 +10,7 @@
 #include "board/gamerecord.h"
 #include "board/random.h"
 #include "board/solver.h"
+#include "board/solversearch.h"
 #include "tests/support/playing.h"
 
 // Qt
@@ -259,6 +260,14 @@ void SolverTest::stopsOnlyWhenAsked()
     limits.cancel = &cancel;
     limits.maxNodes = 0;
     result = board::Solver::solve(b, limits);
+    QCOMPARE(result.verdict, Verdict::Won);
+    QVERIFY(clears(b, result.line));
+
+    // A search overtaken by a rival's answer claims nothing, and its next run starts afresh.
+    board::SolverSearch search(facesOf(b), {});
+    const std::atomic<bool> overtaken = true;
+    QCOMPARE(search.run({}, &overtaken).verdict, Verdict::Stopped);
+    result = search.run({});
     QCOMPARE(result.verdict, Verdict::Won);
     QVERIFY(clears(b, result.line));
 }
