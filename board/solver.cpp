@@ -95,8 +95,8 @@ LastWinnable Solver::lastWinnable(const Faces& faces, const Line& history,
         return (a.first == b.first && a.second == b.second) ||
                (a.first == b.second && a.second == b.first);
     };
-    // One search for all the beginnings: what it proves lost after some pairs of the game stays
-    // lost whichever beginning reaches it, and the beginnings asked share most of their positions.
+    // The same searches for all the beginnings: what they prove lost after some pairs of the game
+    // stays lost whichever beginning reaches it, and the beginnings share most of their positions.
     Rivals search(faces, limits);
     // Whether the board can be cleared after count pairs; on a win, how far the history itself
     // followed the winning line from there, since each of those beginnings can be won as well.

@@ -60,8 +60,9 @@ struct LastWinnable
 // Every call keeps its state to itself (the free-tile rules it reads are built once and never
 // change), so searches may run on any number of threads at once. A search that runs for more
 // than a moment starts a second one in another order on a thread of idle priority, and the first
-// of the two to answer answers: on a machine with a core to spare, the hard positions are
-// answered several times sooner, and a core that is wanted is never taken.
+// of the two to answer answers: on a machine with a core to spare, hard positions that can be won
+// are often answered many times sooner (a lost one needs a complete search in any order), and a
+// core that is wanted is never taken.
 class Solver
 {
 public:

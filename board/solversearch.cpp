@@ -22,7 +22,7 @@ constexpr std::uint64_t kSideBudget = 1000;
 constexpr int kBatch = 4;
 // A search that leads with shuffled orders draws its shuffles from numbers past any round's:
 // the short runs of a search that leads with another order shuffle by the round's number.
-constexpr unsigned kRounds = 64;
+constexpr unsigned kRivalShuffles = 64;
 
 std::uint64_t mix(std::uint64_t h)
 {
@@ -61,7 +61,7 @@ SolveResult SolverSearch::run(const TileMask& removed, const std::atomic<bool>* 
         for (unsigned side = 0; side <= 2; ++side) {
             // The short runs take the three orders other than the lead's by turns.
             order_ = side == 0 ? lead_ : Order((int(lead_) + (2 * round + side - 1) % 3 + 1) % 4);
-            shuffle_ = round + (lead_ == Order::Shuffled ? kRounds : 0);
+            shuffle_ = round + (lead_ == Order::Shuffled ? kRivalShuffles : 0);
             runEnd_ = nodes_ + (side == 0 ? budget : kSideBudget);
             runOver_ = false;
             line_.clear();
