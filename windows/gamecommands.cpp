@@ -144,7 +144,7 @@ void GameCommands::updateEnabled()
     const bool playing = board.Started() == 1 && board.GameWon() == 0;
     takeBack_->setEnabled(game_.history().canTakeBack(board));
     putBack_->setEnabled(game_.history().canPutBack(board));
-    ask_->setEnabled(playing);
+    ask_->setEnabled(board.Started() == 1); // after the win it tells the time of the win again
     backToWinnable_->setEnabled(playing && game_.history().taken() > 0);
     suggest_->setEnabled(playing);
     dealWinnable_->setEnabled(board.Started() == 0 && !search_->running());
@@ -170,6 +170,10 @@ QString GameCommands::askedText(int pairsTaken, int lastWinnable, int pairsToGo)
 
 void GameCommands::runAsk()
 {
+    if (game_.board().GameWon() != 0) {
+        note_.tell(wonNote_);
+        return;
+    }
     const int taken = int(game_.history().taken());
     const int toGo = board::Board::kPairs - game_.board().PairsRemoved();
     answerWhereItStands(
@@ -276,6 +280,7 @@ void GameCommands::runDealWinnable()
 void GameCommands::gameWon()
 {
     const int seconds = int(std::floor(game_.timeOfDay() - game_.board().DealTime()));
-    note_.tell(QStringLiteral("The board is clear: you won in %1.").arg(duration(seconds)));
+    wonNote_ = QStringLiteral("The board is clear: you won in %1.").arg(duration(seconds));
+    note_.tell(wonNote_);
     updateEnabled();
 }

@@ -52,7 +52,8 @@ public:
     // The board moved (a click, HINT, a deal, a take-back): what was asked of the old position is
     // no longer of use.
     void boardChanged();
-    // The last pair went: the note tells how long the game took.
+    // The last pair went: the note tells how long the game took, and F7 tells it again later,
+    // since the clock runs on past the win.
     void gameWon();
 
     static QString askedText(int pairsTaken, int lastWinnable, int pairsToGo);
@@ -79,4 +80,5 @@ private:
     QAction* backToWinnable_;
     QAction* suggest_;
     QAction* dealWinnable_;
+    QString wonNote_; // the win note of the game on the board, once it is won
 };

@@ -135,7 +135,7 @@ void GameCommandsTest::theMenuOffersWhatCanBeDoneNow_data()
                                                  suggest};
     QTest::newRow("taken back") << "D P Z"
                                 << QStringList{QStringLiteral("Put back a pair"), ask, suggest};
-    QTest::newRow("won") << "W" << QStringList{};
+    QTest::newRow("won") << "W" << QStringList{ask};
 }
 
 void GameCommandsTest::theMenuOffersWhatCanBeDoneNow()
@@ -312,6 +312,11 @@ void GameCommandsTest::theWinNoteTellsHowLongTheGameTook()
     // A won game keeps its board: nothing is taken back.
     press(Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(game_->board().PairsRemoved(), 66);
+    // The clock runs on; F7 tells the time of the win, not the clock's.
+    now_ += 60;
+    press(Qt::Key_F7);
+    QCOMPARE(noteShown(), QStringLiteral("The board is clear: you won in 12 minutes and 34 "
+                                         "seconds."));
 }
 
 QTEST_MAIN(GameCommandsTest)
