@@ -163,7 +163,6 @@ xdotool mousemove --window "$gamewin" ${at% *} ${at#* } click --repeat 2 --delay
 eventually dealt || fail "after START the window is still $navy navy"
 sleep 0.3 # and nothing more is on its way
 [ "$(count_windows Form1)" -eq 1 ] || fail "the second click of a double-click on START closed the game"
-board_shot "$gamewin" "$work/dealt.png"
 shot dealt
 say "a double-click on START dealt and kept the deal: the window is now only $navy navy"
 
