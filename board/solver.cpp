@@ -5,6 +5,7 @@
 
 // Local
 #include "board/board.h"
+#include "board/formulasearch.h"
 #include "board/gamerecord.h"
 #include "board/solversearch.h"
 
@@ -12,54 +13,105 @@
 #include <QThread>
 
 // Standard library
+#include <chrono>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 
 namespace board {
 
 namespace {
 
-// Two searches of one deal that lead with different orders: how soon a search finds a win turns
-// on its order far more than on the position, so on two cores the first answer of two orders
-// comes much sooner, on the hard positions, than the answer of either. The second search starts
-// only once the first has run for a while: an easy position costs no thread. Either answer is
-// exact, so which comes first changes at most which winning line is given.
+// The formula starts only after this long: building it takes milliseconds and solving it more,
+// time in which the searches settle all but the hardest positions, and on two cores it would take
+// half the core that the rival search needs.
+constexpr std::chrono::milliseconds kFormulaAfter(25);
+
+// Set once one search has answered, or the lead has stopped: the others stop then too.
+class Settled
+{
+public:
+    const std::atomic<bool>* flag() const { return &flag_; }
+    // True for the first caller only.
+    bool settle()
+    {
+        if (flag_.exchange(true))
+            return false;
+        const std::lock_guard lock(mutex_);
+        wake_.notify_all();
+        return true;
+    }
+    // Whether it was settled within wait.
+    bool settledWithin(std::chrono::milliseconds wait)
+    {
+        std::unique_lock lock(mutex_);
+        return wake_.wait_for(lock, wait, [this] { return flag_.load(); });
+    }
+
+private:
+    std::atomic<bool> flag_ = false;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+};
+
+// Three searches of one deal. How soon a search finds a win turns on its order far more than on
+// the position, so on two cores the first answer of two orders comes much sooner, on the hard
+// positions, than the answer of either. And some lost positions that cost the search millions of
+// nodes, the formula refutes in milliseconds, while on others it is the slower by far. The
+// rivals start only once the first search has run for a while: an easy position costs no
+// thread. Every answer is exact, so which comes first changes at most which winning line is
+// given.
 class Rivals
 {
 public:
     Rivals(const Faces& faces, const SolveLimits& limits)
-        : lead_(faces, limits), rival_(faces, limits, SolverSearch::Order::Shuffled)
+        : limits_(limits), lead_(faces, limits),
+          rival_(faces, limits, SolverSearch::Order::Shuffled), formula_(faces)
     {
     }
 
     SolveResult run(const TileMask& removed)
     {
-        std::atomic<bool> settled = false;
-        SolveResult second;
-        std::unique_ptr<QThread> thread;
-        const auto startRival = [&] {
-            thread.reset(QThread::create([&] {
-                second = rival_.run(removed, &settled);
-                if (second.verdict != Verdict::Stopped)
-                    settled = true;
-            }));
-            // It runs only on a core nothing else wants: a search the game runs for a player
-            // keeps one core busy, as it did alone, and leaves the window's thread the other.
-            thread->start(QThread::IdlePriority);
+        Settled settled;
+        SolveResult second, third;
+        std::unique_ptr<QThread> shuffled, formula;
+        const auto answer = [&](SolveResult& into, SolveResult found) {
+            // Only the first to answer keeps its answer: the others are stopped by then, or
+            // about to be.
+            if (found.verdict != Verdict::Stopped && settled.settle())
+                into = std::move(found);
         };
-        SolveResult first = lead_.run(removed, &settled, startRival);
-        // Answered, or stopped by the caller's limits or by the rival's answer: in every case
-        // the rival has nothing more to do.
-        settled = true;
-        if (thread)
-            thread->wait();
-        if (first.verdict == Verdict::Stopped && second.verdict != Verdict::Stopped)
-            return second;
-        return first;
+        const auto startRivals = [&] {
+            shuffled.reset(
+                QThread::create([&] { answer(second, rival_.run(removed, settled.flag())); }));
+            formula.reset(QThread::create([&] {
+                if (!settled.settledWithin(kFormulaAfter))
+                    answer(third, formula_.run(removed, limits_.cancel, settled.flag()));
+            }));
+            // They run only on a core nothing else wants: a search the game runs for a player
+            // keeps one core busy, as it did alone, and leaves the window's thread the other.
+            shuffled->start(QThread::IdlePriority);
+            formula->start(QThread::IdlePriority);
+        };
+        SolveResult first = lead_.run(removed, settled.flag(), startRivals);
+        // Answered, or stopped by the caller's limits or by a rival's answer: in every case the
+        // rivals have nothing more to do.
+        const bool rivalFirst = !settled.settle() && first.verdict == Verdict::Stopped;
+        for (QThread* thread : {shuffled.get(), formula.get()})
+            if (thread)
+                thread->wait();
+        if (!rivalFirst)
+            return first;
+        SolveResult& found = second.verdict != Verdict::Stopped ? second : third;
+        found.nodes = std::max(found.nodes, first.nodes);
+        return std::move(found);
     }
 
 private:
+    SolveLimits limits_;
     SolverSearch lead_;
     SolverSearch rival_;
+    FormulaSearch formula_;
 };
 
 TileMask removedOn(const Board& board)
