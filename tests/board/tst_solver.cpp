@@ -86,6 +86,15 @@ board::Faces facesOf(const Board& b)
     return faces;
 }
 
+board::TileMask removedOn(const Board& b)
+{
+    board::TileMask removed;
+    for (int p = 0; p < Board::kPositions; ++p)
+        if (b.IsRemoved(p))
+            removed.add(p);
+    return removed;
+}
+
 // A seed whose deal can be cleared.
 constexpr std::uint32_t kClearableSeed = 2;
 // One whose deal can be cleared, and lost by the first pair or by the 31st of a winning line.
@@ -130,10 +139,7 @@ void SolverTest::readsTheFreeRuleOffTheBoard()
              options = testing::takeablePairs(b)) {
             const auto [first, second] = options[chance() % options.size()];
             b = after(b, {{first, second}});
-            board::TileMask removed;
-            for (int p = 0; p < Board::kPositions; ++p)
-                if (b.IsRemoved(p))
-                    removed.add(p);
+            const board::TileMask removed = removedOn(b);
             for (int p = 0; p < Board::kPositions; ++p)
                 if (!b.IsRemoved(p)) {
                     QCOMPARE(rules.isFree(p, removed), b.IsFree(p));
@@ -186,13 +192,9 @@ void SolverTest::settlesHandMadePositions()
     if (!loses.isEmpty())
         QCOMPARE(board::Solver::solve(after(b, loses)).verdict, Verdict::Lost);
     // The same from the faces and the tiles removed, and from the formula alone.
-    board::TileMask removed;
-    for (int p = 0; p < Board::kPositions; ++p)
-        if (!kept.count(p))
-            removed.add(p);
-    QCOMPARE(board::Solver::solve(facesOf(b), removed).verdict, result.verdict);
+    QCOMPARE(board::Solver::solve(facesOf(b), removedOn(b)).verdict, result.verdict);
     const board::SolveResult formula =
-        board::FormulaSearch(facesOf(b)).run(removed, nullptr, nullptr);
+        board::FormulaSearch(facesOf(b)).run(removedOn(b), nullptr, nullptr);
     QCOMPARE(formula.verdict, result.verdict);
     if (won)
         QVERIFY(clears(b, formula.line));
@@ -241,12 +243,8 @@ void SolverTest::agreesWithAnExhaustiveSearch()
         if (canWin)
             QVERIFY(clears(positions[k], result.line));
         // The formula, which the solver only asks when its searches take long, on its own.
-        board::TileMask removed;
-        for (int p = 0; p < Board::kPositions; ++p)
-            if (positions[k].IsRemoved(p))
-                removed.add(p);
-        const board::SolveResult formula =
-            board::FormulaSearch(facesOf(positions[k])).run(removed, nullptr, nullptr);
+        const board::SolveResult formula = board::FormulaSearch(facesOf(positions[k]))
+                                               .run(removedOn(positions[k]), nullptr, nullptr);
         QCOMPARE(formula.verdict, result.verdict);
         if (canWin)
             QVERIFY(clears(positions[k], formula.line));
