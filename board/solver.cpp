@@ -5,113 +5,68 @@
 
 // Local
 #include "board/board.h"
-#include "board/formulasearch.h"
 #include "board/gamerecord.h"
+#include "board/matchingsearch.h"
 #include "board/solversearch.h"
 
 // Qt
 #include <QThread>
 
 // Standard library
-#include <chrono>
-#include <condition_variable>
+#include <atomic>
 #include <memory>
-#include <mutex>
 
 namespace board {
 
 namespace {
 
-// The formula starts only after this long: building it takes milliseconds and solving it more,
-// time in which the searches settle all but the hardest positions, and on two cores it would take
-// half the core that the rival search needs.
-constexpr std::chrono::milliseconds kFormulaAfter(25);
-
-// Set once one search has answered, or the lead has stopped: the others stop then too.
-class Settled
-{
-public:
-    const std::atomic<bool>* flag() const { return &flag_; }
-    // True for the first caller only.
-    bool settle()
-    {
-        if (flag_.exchange(true))
-            return false;
-        const std::lock_guard lock(mutex_);
-        wake_.notify_all();
-        return true;
-    }
-    // Whether it was settled within wait.
-    bool settledWithin(std::chrono::milliseconds wait)
-    {
-        std::unique_lock lock(mutex_);
-        return wake_.wait_for(lock, wait, [this] { return flag_.load(); });
-    }
-
-private:
-    std::atomic<bool> flag_ = false;
-    std::mutex mutex_;
-    std::condition_variable wake_;
-};
-
-// Three searches of one deal. How soon a search finds a win turns on its order far more than on
-// the position, so on two cores the first answer of two orders comes much sooner, on the hard
-// positions, than the answer of either. And some lost positions that cost the search millions of
-// nodes, the formula refutes in milliseconds, while on others it is the slower by far. The
-// rivals start only once the first search has run for a while: an easy position costs no
-// thread. Every answer is exact, so which comes first changes at most which winning line is
-// given.
+// Two searches of one deal. The depth-first search settles most positions in a fraction of a
+// millisecond, long before a thread could start; the learning search is the faster by orders of
+// magnitude on the positions that are only just lost, which the first one refutes pair by pair,
+// and on the hardest wins. So the learner starts only once the first search has run for a while,
+// and the first to answer answers: every answer is exact, so which comes first changes at most
+// which winning line is given.
 class Rivals
 {
 public:
     Rivals(const Faces& faces, const SolveLimits& limits)
-        : limits_(limits), lead_(faces, limits),
-          rival_(faces, limits, SolverSearch::Order::Shuffled), formula_(faces)
+        : limits_(limits), lead_(faces, limits), learner_(faces)
     {
     }
 
     SolveResult run(const TileMask& removed)
     {
-        Settled settled;
-        SolveResult second, third;
-        std::unique_ptr<QThread> shuffled, formula;
-        const auto answer = [&](SolveResult& into, SolveResult found) {
-            // Only the first to answer keeps its answer: the others are stopped by then, or
-            // about to be.
-            if (found.verdict != Verdict::Stopped && settled.settle())
-                into = std::move(found);
-        };
-        const auto startRivals = [&] {
-            shuffled.reset(
-                QThread::create([&] { answer(second, rival_.run(removed, settled.flag())); }));
-            formula.reset(QThread::create([&] {
-                if (!settled.settledWithin(kFormulaAfter))
-                    answer(third, formula_.run(removed, limits_.cancel, settled.flag()));
+        // Set once one search has answered, or the lead has stopped: the other stops then too.
+        std::atomic<bool> settled = false;
+        SolveResult second;
+        std::unique_ptr<QThread> learning;
+        const auto startRival = [&] {
+            learning.reset(QThread::create([&] {
+                SolveResult found = learner_.run(removed, limits_.cancel, &settled);
+                // Only the first to answer keeps its answer.
+                if (found.verdict != Verdict::Stopped && !settled.exchange(true))
+                    second = std::move(found);
             }));
-            // They run only on a core nothing else wants: a search the game runs for a player
+            // It runs only on a core nothing else wants: a search the game runs for a player
             // keeps one core busy, as it did alone, and leaves the window's thread the other.
-            shuffled->start(QThread::IdlePriority);
-            formula->start(QThread::IdlePriority);
+            learning->start(QThread::IdlePriority);
         };
-        SolveResult first = lead_.run(removed, settled.flag(), startRivals);
-        // Answered, or stopped by the caller's limits or by a rival's answer: in every case the
-        // rivals have nothing more to do.
-        const bool rivalFirst = !settled.settle() && first.verdict == Verdict::Stopped;
-        for (QThread* thread : {shuffled.get(), formula.get()})
-            if (thread)
-                thread->wait();
+        SolveResult first = lead_.run(removed, &settled, startRival);
+        // Answered, or stopped by the caller's limits or by the rival's answer: in every case the
+        // rival has nothing more to do.
+        const bool rivalFirst = settled.exchange(true) && first.verdict == Verdict::Stopped;
+        if (learning)
+            learning->wait();
         if (!rivalFirst)
             return first;
-        SolveResult& found = second.verdict != Verdict::Stopped ? second : third;
-        found.nodes = std::max(found.nodes, first.nodes);
-        return std::move(found);
+        second.nodes = first.nodes;
+        return second;
     }
 
 private:
     SolveLimits limits_;
     SolverSearch lead_;
-    SolverSearch rival_;
-    FormulaSearch formula_;
+    MatchingSearch learner_;
 };
 
 TileMask removedOn(const Board& board)
@@ -147,8 +102,9 @@ LastWinnable Solver::lastWinnable(const Faces& faces, const Line& history,
         return (a.first == b.first && a.second == b.second) ||
                (a.first == b.second && a.second == b.first);
     };
-    // The same searches for all the beginnings: what they prove lost after some pairs of the game
-    // stays lost whichever beginning reaches it, and the beginnings share most of their positions.
+    // The same searches for all the beginnings: what the depth-first one proves lost after some
+    // pairs of the game stays lost whichever beginning reaches it, and the beginnings share most
+    // of their positions.
     Rivals search(faces, limits);
     // Whether the board can be cleared after count pairs; on a win, how far the history itself
     // followed the winning line from there, since each of those beginnings can be won as well.

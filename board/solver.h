@@ -59,11 +59,10 @@ struct LastWinnable
 //
 // Every call keeps its state to itself (the free-tile rules it reads are built once and never
 // change), so searches may run on any number of threads at once. A search that runs for more
-// than a moment starts a second one in another order on a thread of idle priority, and a little
-// later puts the question to a SAT solver (FormulaSearch) on a third; the first of them to answer
-// answers. On a machine with a core to spare, hard positions that can be won are often answered
-// many times sooner, some lost ones that take the searches minutes are refuted in milliseconds,
-// and a core that is wanted is never taken.
+// than a moment puts the question to a search that learns from its conflicts (MatchingSearch) as
+// well, on a thread of idle priority, and the first of the two to answer answers. On a machine
+// with a core to spare, lost positions that take the first search minutes are refuted in
+// milliseconds, and a core that is wanted is never taken.
 class Solver
 {
 public:

@@ -20,9 +20,6 @@ constexpr std::uint64_t kFirstBudget = 1000;
 constexpr std::uint64_t kSideBudget = 1000;
 // How many pairs a probe tries at once (see probe()).
 constexpr int kBatch = 4;
-// A search that leads with shuffled orders draws its shuffles from numbers past any round's:
-// the short runs of a search that leads with another order shuffle by the round's number.
-constexpr unsigned kRivalShuffles = 64;
 
 std::uint64_t mix(std::uint64_t h)
 {
@@ -35,8 +32,8 @@ std::uint64_t mix(std::uint64_t h)
 
 } // namespace
 
-SolverSearch::SolverSearch(const Faces& faces, const SolveLimits& limits, Order lead)
-    : rules_(FreeRules::get()), groups_(faces), limits_(limits), lead_(lead)
+SolverSearch::SolverSearch(const Faces& faces, const SolveLimits& limits)
+    : rules_(FreeRules::get()), groups_(faces), limits_(limits)
 {
 }
 
@@ -60,8 +57,8 @@ SolveResult SolverSearch::run(const TileMask& removed, const std::atomic<bool>* 
     for (unsigned round = 0;; ++round, budget *= 2) {
         for (unsigned side = 0; side <= 2; ++side) {
             // The short runs take the three orders other than the lead's by turns.
-            order_ = side == 0 ? lead_ : Order((int(lead_) + (2 * round + side - 1) % 3 + 1) % 4);
-            shuffle_ = round + (lead_ == Order::Shuffled ? kRivalShuffles : 0);
+            order_ = side == 0 ? Order::HighestFirst : Order((2 * round + side - 1) % 3 + 1);
+            shuffle_ = round;
             runEnd_ = nodes_ + (side == 0 ? budget : kSideBudget);
             runOver_ = false;
             line_.clear();

@@ -39,11 +39,7 @@ namespace board {
 class SolverSearch
 {
 public:
-    // Orders in which a node tries its pairs. A search leads with one of them and tries the
-    // others in short runs.
-    enum class Order { HighestFirst, FreesMost, HighestTile, Shuffled };
-
-    SolverSearch(const Faces& faces, const SolveLimits& limits, Order lead = Order::HighestFirst);
+    SolverSearch(const Faces& faces, const SolveLimits& limits);
     // May be called again for another position of the same deal: the positions proved lost on
     // the way stay proved, and the node count runs on. The run stops, claiming nothing, once
     // overtaken is set (by a search that has answered); it calls longRun once, from this
@@ -55,6 +51,9 @@ public:
 
 private:
     using Pairs = PartnerGroups::Pairs;
+    // Orders in which a node tries its pairs. The search leads with the first and tries the
+    // others in short runs.
+    enum class Order { HighestFirst, FreesMost, HighestTile, Shuffled };
     struct Move
     {
         int odd, even, group;
@@ -88,7 +87,6 @@ private:
     PartnerGroups groups_;
     SolveLimits limits_;
     std::uint64_t nodes_ = 0;
-    Order lead_;
     const std::atomic<bool>* overtaken_ = nullptr;
     std::function<void()> longRun_;
     std::uint64_t longAt_ = 0;

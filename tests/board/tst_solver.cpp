@@ -6,9 +6,9 @@
 
 // Local
 #include "board/board.h"
-#include "board/formulasearch.h"
 #include "board/freerules.h"
 #include "board/gamerecord.h"
+#include "board/matchingsearch.h"
 #include "board/random.h"
 #include "board/solver.h"
 #include "board/solversearch.h"
@@ -191,13 +191,13 @@ void SolverTest::settlesHandMadePositions()
         QVERIFY(clears(b, result.line));
     if (!loses.isEmpty())
         QCOMPARE(board::Solver::solve(after(b, loses)).verdict, Verdict::Lost);
-    // The same from the faces and the tiles removed, and from the formula alone.
+    // The same from the faces and the tiles removed, and from the learning search alone.
     QCOMPARE(board::Solver::solve(facesOf(b), removedOn(b)).verdict, result.verdict);
-    const board::SolveResult formula =
-        board::FormulaSearch(facesOf(b)).run(removedOn(b), nullptr, nullptr);
-    QCOMPARE(formula.verdict, result.verdict);
+    const board::SolveResult learnt =
+        board::MatchingSearch(facesOf(b)).run(removedOn(b), nullptr, nullptr);
+    QCOMPARE(learnt.verdict, result.verdict);
     if (won)
-        QVERIFY(clears(b, formula.line));
+        QVERIFY(clears(b, learnt.line));
 }
 
 void SolverTest::agreesWithAnExhaustiveSearch()
@@ -242,12 +242,13 @@ void SolverTest::agreesWithAnExhaustiveSearch()
         QCOMPARE(result.verdict, canWin ? Verdict::Won : Verdict::Lost);
         if (canWin)
             QVERIFY(clears(positions[k], result.line));
-        // The formula, which the solver only asks when its searches take long, on its own.
-        const board::SolveResult formula = board::FormulaSearch(facesOf(positions[k]))
-                                               .run(removedOn(positions[k]), nullptr, nullptr);
-        QCOMPARE(formula.verdict, result.verdict);
+        // The learning search, which the solver only asks when its first search takes long, on
+        // its own.
+        const board::SolveResult learnt = board::MatchingSearch(facesOf(positions[k]))
+                                              .run(removedOn(positions[k]), nullptr, nullptr);
+        QCOMPARE(learnt.verdict, result.verdict);
         if (canWin)
-            QVERIFY(clears(positions[k], formula.line));
+            QVERIFY(clears(positions[k], learnt.line));
         won += canWin;
     }
     // Both answers well represented.
@@ -282,9 +283,9 @@ void SolverTest::stopsOnlyWhenAsked()
     board::SolverSearch search(facesOf(b), {});
     const std::atomic<bool> overtaken = true;
     QCOMPARE(search.run({}, &overtaken).verdict, Verdict::Stopped);
-    QCOMPARE(board::FormulaSearch(facesOf(b)).run({}, nullptr, &overtaken).verdict,
+    QCOMPARE(board::MatchingSearch(facesOf(b)).run({}, nullptr, &overtaken).verdict,
              Verdict::Stopped);
-    QCOMPARE(board::FormulaSearch(facesOf(b)).run({}, &overtaken, nullptr).verdict,
+    QCOMPARE(board::MatchingSearch(facesOf(b)).run({}, &overtaken, nullptr).verdict,
              Verdict::Stopped);
     result = search.run({});
     QCOMPARE(result.verdict, Verdict::Won);
@@ -342,12 +343,21 @@ void SolverTest::findsThePairThatLostTheGame()
 
 void SolverTest::findsTheLossTheSearchesTakeMinutesOver()
 {
-    // Seed 5501 lost at its fourth pair: refuting that position takes the searches 59 million
-    // nodes, and the formula a few milliseconds. Without it this runs for a quarter of an hour.
+    // Seed 5501 lost at its fourth pair: refuting that position takes the depth-first search 59
+    // million nodes, and the learning search a few milliseconds. Without it this runs for a
+    // quarter of an hour.
     const board::Line history{{18, 9}, {83, 10}, {123, 115}, {114, 0}, {113, 71}};
     const board::LastWinnable answer = board::Solver::lastWinnable(facesOf(dealt(5501)), history);
     QCOMPARE(answer.verdict, Verdict::Won);
     QCOMPARE(answer.count, 3);
+    // The learning search alone on deal 9701, lost, which takes the depth-first search two
+    // million nodes, and on the deal it takes longest over itself, 1080, won.
+    QCOMPARE(board::MatchingSearch(facesOf(dealt(9701))).run({}, nullptr, nullptr).verdict,
+             Verdict::Lost);
+    const board::SolveResult won =
+        board::MatchingSearch(facesOf(dealt(1080))).run({}, nullptr, nullptr);
+    QCOMPARE(won.verdict, Verdict::Won);
+    QVERIFY(clears(dealt(1080), won.line));
 }
 
 void SolverTest::commandLineAnswersEveryLine()
