@@ -36,6 +36,10 @@ void FocusRing::ring(QWidget* control)
 bool FocusRing::eventFilter(QObject* watched, QEvent* event)
 {
     auto* control = static_cast<QWidget*>(watched);
+    // A menu that opens and closes leaves the focus where it was, and so the ring.
+    if ((event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) &&
+        static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason)
+        return false;
     switch (event->type()) {
     case QEvent::FocusIn:
         if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) {

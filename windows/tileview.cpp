@@ -342,8 +342,11 @@ void TileView::keyPressEvent(QKeyEvent* event)
 
 void TileView::focusInEvent(QFocusEvent* event)
 {
-    // The ring is for keyboard players; a click gives the board the focus without one.
-    ringShown_ = event->reason() != Qt::MouseFocusReason;
+    // The ring is for keyboard players; a click gives the board the focus without one. A menu
+    // closing gives the focus back to whoever had it, by mouse or by key, and so leaves the ring
+    // as it was.
+    if (event->reason() != Qt::PopupFocusReason)
+        ringShown_ = event->reason() != Qt::MouseFocusReason;
     if (focusTile_ < 0 || !isSeen(focusTile_))
         setFocusTile(nearestTile(seenTiles(), QPointF(0, 0)));
     if (focusTile_ >= 0)
