@@ -69,6 +69,8 @@ private:
     MatchingSearch learner_;
 };
 
+} // namespace
+
 TileMask removedOn(const Board& board)
 {
     TileMask removed;
@@ -77,8 +79,6 @@ TileMask removedOn(const Board& board)
             removed.add(p);
     return removed;
 }
-
-} // namespace
 
 SolveResult Solver::solve(const Board& board, const SolveLimits& limits)
 {

@@ -51,6 +51,9 @@ struct LastWinnable
     std::uint64_t nodes = 0; // over all the searches it ran
 };
 
+// The tiles a dealt board has removed, as Solver::solve reads them.
+TileMask removedOn(const Board& board);
+
 // Decides exactly whether a position can still be cleared, and when it can, how.
 //
 // "Won" always comes with a line that clears the board when its pairs are clicked in order

@@ -86,15 +86,6 @@ board::Faces facesOf(const Board& b)
     return faces;
 }
 
-board::TileMask removedOn(const Board& b)
-{
-    board::TileMask removed;
-    for (int p = 0; p < Board::kPositions; ++p)
-        if (b.IsRemoved(p))
-            removed.add(p);
-    return removed;
-}
-
 // A seed whose deal can be cleared.
 constexpr std::uint32_t kClearableSeed = 2;
 // One whose deal can be cleared, and lost by the first pair or by the 31st of a winning line.
@@ -139,7 +130,7 @@ void SolverTest::readsTheFreeRuleOffTheBoard()
              options = testing::takeablePairs(b)) {
             const auto [first, second] = options[chance() % options.size()];
             b = after(b, {{first, second}});
-            const board::TileMask removed = removedOn(b);
+            const board::TileMask removed = board::removedOn(b);
             for (int p = 0; p < Board::kPositions; ++p)
                 if (!b.IsRemoved(p)) {
                     QCOMPARE(rules.isFree(p, removed), b.IsFree(p));
@@ -192,9 +183,9 @@ void SolverTest::settlesHandMadePositions()
     if (!loses.isEmpty())
         QCOMPARE(board::Solver::solve(after(b, loses)).verdict, Verdict::Lost);
     // The same from the faces and the tiles removed, and from the learning search alone.
-    QCOMPARE(board::Solver::solve(facesOf(b), removedOn(b)).verdict, result.verdict);
+    QCOMPARE(board::Solver::solve(facesOf(b), board::removedOn(b)).verdict, result.verdict);
     const board::SolveResult learnt =
-        board::MatchingSearch(facesOf(b)).run(removedOn(b), nullptr, nullptr);
+        board::MatchingSearch(facesOf(b)).run(board::removedOn(b), nullptr, nullptr);
     QCOMPARE(learnt.verdict, result.verdict);
     if (won)
         QVERIFY(clears(b, learnt.line));
@@ -244,8 +235,9 @@ void SolverTest::agreesWithAnExhaustiveSearch()
             QVERIFY(clears(positions[k], result.line));
         // The learning search, which the solver only asks when its first search takes long, on
         // its own.
-        const board::SolveResult learnt = board::MatchingSearch(facesOf(positions[k]))
-                                              .run(removedOn(positions[k]), nullptr, nullptr);
+        const board::SolveResult learnt =
+            board::MatchingSearch(facesOf(positions[k]))
+                .run(board::removedOn(positions[k]), nullptr, nullptr);
         QCOMPARE(learnt.verdict, result.verdict);
         if (canWin)
             QVERIFY(clears(positions[k], learnt.line));
